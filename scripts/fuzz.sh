@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang and runs each for the given number of
+# seconds (default 60). Corpora live in build-fuzz/corpus/<target>; crashes make
+# the script fail.
+#   ./scripts/fuzz.sh [seconds] [target ...]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-60}
+shift || true
+
+./scripts/install-deps.sh
+
+build=build-fuzz
+CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHB_BUILD_FUZZ=ON \
+  -DHB_BUILD_TESTS=OFF -DHB_BUILD_BENCH=OFF -DHB_BUILD_APP=OFF >/dev/null
+cmake --build "$build" --target fuzzers
+
+targets=("$@")
+if [ ${#targets[@]} -eq 0 ]; then
+  mapfile -t targets < <(find "$build/fuzz" -maxdepth 1 -type f -executable -name 'fuzz_*' -printf '%f\n' | sort)
+fi
+
+export ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+rm -f "$build"/crash-* "$build"/leak-* "$build"/timeout-*
+for t in "${targets[@]}"; do
+  corpus="$build/corpus/$t"
+  mkdir -p "$corpus"
+  seeds=()
+  [ -d "fuzz/seeds/$t" ] && seeds=("fuzz/seeds/$t")
+  echo "--- $t for ${seconds}s"
+  "$build/fuzz/$t" -max_total_time="$seconds" -print_final_stats=1 \
+    -artifact_prefix="$build/" "$corpus" "${seeds[@]}" 2>&1 | grep -E '^(stat::number_of_executed_units|stat::peak_rss_mb|==|SUMMARY|#[0-9]+ +DONE)' || true
+  if ls "$build"/crash-* "$build"/leak-* "$build"/timeout-* >/dev/null 2>&1; then
+    echo "Fuzzer $t found a failure:"; ls "$build"/crash-* "$build"/leak-* "$build"/timeout-* 2>/dev/null
+    exit 1
+  fi
+done
