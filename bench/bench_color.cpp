@@ -1,0 +1,104 @@
+// Cost of one colour conversion. Each benchmark walks a table of varied inputs
+// so branches and rounding see realistic data, not one folded constant.
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "color/ColorConvert.h"
+
+namespace {
+
+constexpr std::size_t kCount = 4096;  // power of two: index wraps with a mask
+
+struct Inputs {
+  std::vector<std::array<int, 3>> rgb;
+  std::vector<std::array<double, 3>> hsv;
+  std::vector<std::array<double, 4>> cmyk;
+  std::vector<std::string> hex;
+};
+
+const Inputs& TheInputs() {
+  static const Inputs in = [] {
+    Inputs r;
+    std::mt19937 gen(20240611);
+    std::uniform_int_distribution<int> byte(0, 255), hue(0, 359), pct(0, 100), len(0, 1);
+    for (std::size_t i = 0; i < kCount; ++i) {
+      const int R = byte(gen), G = byte(gen), B = byte(gen);
+      r.rgb.push_back({R, G, B});
+      // Positions of the HSV controls, as the main window passes them.
+      r.hsv.push_back({double(hue(gen)), pct(gen) / 100.0, pct(gen) / 100.0});
+      r.cmyk.push_back({double(byte(gen)), double(byte(gen)), double(byte(gen)), double(byte(gen))});
+      r.hex.push_back(len(gen) ? hb::HexColorText(R, G, B).substr(0, 2) : "$" + hb::HexColorText(R, G, B).substr(2, 4));
+    }
+    return r;
+  }();
+  return in;
+}
+
+void BM_RGBToHSV(benchmark::State& state) {
+  const auto& in = TheInputs().rgb;
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const auto& c = in[i++ & (kCount - 1)];
+    hb::THSVColor hsv{0, 0, 0};
+    hb::TColorConvert::RGBToHSV(c[0], c[1], c[2], hsv);
+    benchmark::DoNotOptimize(hsv);
+  }
+}
+BENCHMARK(BM_RGBToHSV);
+
+void BM_HSVToRGB(benchmark::State& state) {
+  const auto& in = TheInputs().hsv;
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const auto& c = in[i++ & (kCount - 1)];
+    benchmark::DoNotOptimize(hb::TColorConvert::HSVToRGB(c[0], c[1], c[2]));
+  }
+}
+BENCHMARK(BM_HSVToRGB);
+
+void BM_RGBToCMYK(benchmark::State& state) {
+  const auto& in = TheInputs().rgb;
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const auto& c = in[i++ & (kCount - 1)];
+    benchmark::DoNotOptimize(hb::TColorConvert::RGBToCMYK(c[0], c[1], c[2]));
+  }
+}
+BENCHMARK(BM_RGBToCMYK);
+
+void BM_CMYKToRGB(benchmark::State& state) {
+  const auto& in = TheInputs().cmyk;
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const auto& c = in[i++ & (kCount - 1)];
+    benchmark::DoNotOptimize(hb::TColorConvert::CMYKToRGB(c[0], c[1], c[2], c[3]));
+  }
+}
+BENCHMARK(BM_CMYKToRGB);
+
+void BM_HexToInt(benchmark::State& state) {
+  const auto& in = TheInputs().hex;
+  std::size_t i = 0;
+  for (auto _ : state) benchmark::DoNotOptimize(hb::HexToInt(in[i++ & (kCount - 1)]));
+}
+BENCHMARK(BM_HexToInt);
+
+void BM_HexColorText(benchmark::State& state) {
+  const auto& in = TheInputs().rgb;
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const auto& c = in[i++ & (kCount - 1)];
+    benchmark::DoNotOptimize(hb::HexColorText(c[0], c[1], c[2]));
+  }
+}
+BENCHMARK(BM_HexColorText);
+
+} // namespace
+
+BENCHMARK_MAIN();
