@@ -1,0 +1,61 @@
+#pragma once
+// A screen for tests: a picture instead of the display, a pointer that the
+// test moves, and a record of what the program asked of the screen.
+
+#include "platform/Screen.h"
+
+#include <optional>
+#include <vector>
+
+namespace hb {
+
+class FakeScreen final : public Screen {
+ public:
+  // What the "screen" shows; its size is the primary screen's size.
+  QImage image;
+  // The pointer. Set it directly, or through MoveCursor to honour a confinement.
+  QPoint cursor;
+  bool leftButton = false;
+  // MoveAndClick also posts a left press and release to the widget at the
+  // point (device pixels divided by the primary screen's pixel ratio).
+  bool deliverClicks = true;
+
+  struct TopMostCall {
+    QWindow* window;
+    bool topMost;
+  };
+  std::vector<QRect> confinements;     // every ConfineCursor, in order
+  std::optional<QRect> confinedTo;     // the confinement in force
+  int releases = 0;                    // ReleaseCursor calls
+  std::vector<TopMostCall> topMostCalls;
+  std::vector<QPoint> clicks;          // MoveAndClick points
+  int pixelReads = 0;                  // PixelAt and PixelUnderCursor calls
+
+  // As a user would move it: kept inside the confinement.
+  void MoveCursor(QPoint device);
+
+  std::uint32_t PixelAt(QPoint device) override;
+  std::uint32_t PixelUnderCursor() override;
+  QSize PrimaryScreenSize() override;
+  QImage CopyPrimaryScreen() override;
+  QPoint CursorPos() override;
+  bool LeftButtonDown() override;
+  bool ConfineCursor(const QRect& device) override;
+  void ReleaseCursor() override;
+  using Screen::SetTopMost;
+  bool SetTopMost(QWindow* window, bool topMost) override;
+  bool MoveAndClick(QPoint device) override;
+  QRect WidgetToDevice(const QWidget* widget, const QRect& rect) override;
+  QPoint DeviceToWidget(const QWidget* widget, QPoint device) override;
+};
+
+// Installs a screen for the lifetime of the guard.
+class ScopedScreen {
+ public:
+  explicit ScopedScreen(Screen& screen) { SetScreenForTesting(&screen); }
+  ~ScopedScreen() { SetScreenForTesting(nullptr); }
+  ScopedScreen(const ScopedScreen&) = delete;
+  ScopedScreen& operator=(const ScopedScreen&) = delete;
+};
+
+} // namespace hb

@@ -1,0 +1,107 @@
+#include "platform/MessageBoxes.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace hb {
+
+namespace {
+
+class QtMessageBoxes : public MessageBoxService {
+ public:
+  int Show(const MessageRequest& request) override {
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(QString::fromStdString(request.caption));
+    box.setText(QString::fromStdString(request.text));
+    switch (request.type) {
+      case TMsgDlgType::mtWarning: box.setIcon(QMessageBox::Warning); break;
+      case TMsgDlgType::mtError: box.setIcon(QMessageBox::Critical); break;
+      case TMsgDlgType::mtInformation: box.setIcon(QMessageBox::Information); break;
+      case TMsgDlgType::mtConfirmation: box.setIcon(QMessageBox::Question); break;
+      case TMsgDlgType::mtNotice: box.setIcon(QMessageBox::NoIcon); break;
+    }
+    struct Choice {
+      TMsgDlgBtn flag;
+      const char* caption;
+      QMessageBox::ButtonRole role;
+      int result;
+    };
+    static const Choice kChoices[] = {
+        {mbYes, "はい(&Y)", QMessageBox::YesRole, mrYes},
+        {mbNo, "いいえ(&N)", QMessageBox::NoRole, mrNo},
+        {mbOK, "OK", QMessageBox::AcceptRole, mrOk},
+        {mbCancel, "キャンセル", QMessageBox::RejectRole, mrCancel},
+    };
+    QAbstractButton* escape = nullptr;
+    int escapeResult = mrNone;
+    std::vector<std::pair<QAbstractButton*, int>> made;
+    for (const Choice& c : kChoices) {
+      if (!(request.buttons & c.flag)) continue;
+      QPushButton* b = box.addButton(QString::fromUtf8(c.caption), c.role);
+      if (made.empty()) box.setDefaultButton(b);
+      made.emplace_back(b, c.result);
+      // Escape answers Cancel when offered, else No, else OK.
+      if (c.result == mrCancel || (c.result == mrNo && escapeResult != mrCancel) ||
+          (c.result == mrOk && escapeResult == mrNone)) {
+        escape = b;
+        escapeResult = c.result;
+      }
+    }
+    if (escape) box.setEscapeButton(escape);
+    box.exec();
+    for (const auto& [button, result] : made)
+      if (box.clickedButton() == button) return result;
+    return escapeResult;
+  }
+};
+
+MessageBoxService* g_testService = nullptr;
+
+MessageBoxService& Service() {
+  if (g_testService) return *g_testService;
+  static QtMessageBoxes real;
+  return real;
+}
+
+} // namespace
+
+std::string CaptionFor(TMsgDlgType type) {
+  switch (type) {
+    case TMsgDlgType::mtWarning: return "警告";
+    case TMsgDlgType::mtError: return "エラー";
+    case TMsgDlgType::mtInformation: return "情報";
+    case TMsgDlgType::mtConfirmation: return "確認";
+    case TMsgDlgType::mtNotice: break;
+  }
+  const QString title = QApplication::applicationName();
+  return title.isEmpty() ? "Huebrook" : title.toStdString();
+}
+
+int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons) {
+  return Service().Show({type, CaptionFor(type), text, buttons});
+}
+
+void ShowMessage(const std::string& text) {
+  Service().Show({TMsgDlgType::mtNotice, CaptionFor(TMsgDlgType::mtNotice), text, mbOK});
+}
+
+void ShowException(const std::exception& error) {
+  Service().Show({TMsgDlgType::mtError, CaptionFor(TMsgDlgType::mtNotice), error.what(), mbOK});
+}
+
+void SetMessageBoxServiceForTesting(MessageBoxService* service) { g_testService = service; }
+
+int RecordingMessageBoxes::Show(const MessageRequest& request) {
+  shown.push_back(request);
+  if (!answers.empty()) {
+    const int answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  if (request.buttons & mbOK) return mrOk;
+  if (request.buttons & mbYes) return mrYes;
+  return mrCancel;
+}
+
+} // namespace hb

@@ -1,0 +1,70 @@
+#pragma once
+// Message boxes behind one seam, so that tests answer them without a person.
+// The four kinds carry the captions "警告", "エラー", "情報" and "確認"; plain
+// notices carry the application's title.
+
+#include <deque>
+#include <exception>
+#include <string>
+#include <vector>
+
+namespace hb {
+
+enum class TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtNotice };
+
+enum TMsgDlgBtn : unsigned { mbYes = 1, mbNo = 2, mbOK = 4, mbCancel = 8 };
+using TMsgDlgButtons = unsigned;
+
+enum TModalResult : int { mrNone = 0, mrOk = 1, mrCancel = 2, mrYes = 6, mrNo = 7 };
+
+struct MessageRequest {
+  TMsgDlgType type = TMsgDlgType::mtNotice;
+  std::string caption;  // UTF-8
+  std::string text;     // UTF-8
+  TMsgDlgButtons buttons = mbOK;
+};
+
+class MessageBoxService {
+ public:
+  virtual ~MessageBoxService() = default;
+  // Shows the box and returns the button chosen (a TModalResult).
+  virtual int Show(const MessageRequest& request) = 0;
+};
+
+// A box of one of the four kinds, with the buttons given. Returns the answer;
+// closing the box with Escape answers Cancel, else No, else OK.
+int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons);
+
+// A plain notice with the application's title and an OK button.
+void ShowMessage(const std::string& text);
+
+// The box for an error that a command did not handle: error icon, the
+// application's title, the error's own text, OK.
+void ShowException(const std::exception& error);
+
+// Tests install their own service; nullptr restores the real one.
+void SetMessageBoxServiceForTesting(MessageBoxService* service);
+
+// Caption of a kind of box (the application's title for a notice).
+std::string CaptionFor(TMsgDlgType type);
+
+// Records every box and answers from a queue (OK, or the first button offered,
+// when the queue is empty).
+class RecordingMessageBoxes : public MessageBoxService {
+ public:
+  int Show(const MessageRequest& request) override;
+  std::vector<MessageRequest> shown;
+  std::deque<int> answers;
+};
+
+// Installs a RecordingMessageBoxes for the lifetime of the guard.
+class ScopedMessageBoxes {
+ public:
+  ScopedMessageBoxes() { SetMessageBoxServiceForTesting(&boxes); }
+  ~ScopedMessageBoxes() { SetMessageBoxServiceForTesting(nullptr); }
+  ScopedMessageBoxes(const ScopedMessageBoxes&) = delete;
+  ScopedMessageBoxes& operator=(const ScopedMessageBoxes&) = delete;
+  RecordingMessageBoxes boxes;
+};
+
+} // namespace hb

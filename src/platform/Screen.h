@@ -1,0 +1,79 @@
+#pragma once
+// The screen and the pointer, behind one small interface so that tests can
+// put a picture and a pointer of their own in place of the X display.
+//
+// Every position and size here is in DEVICE pixels of the X screen (root
+// window coordinates), whatever scale factor Qt applies to the interface.
+// Colours come in the Windows layout: 0x00BBGGRR, red in the low byte.
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <cstdint>
+
+class QWidget;
+class QWindow;
+
+namespace hb {
+
+class Screen {
+ public:
+  virtual ~Screen() = default;
+
+  // The displayed colour of one pixel; 0 (black) when it cannot be read
+  // (off the screen, no display, a failed read).
+  virtual std::uint32_t PixelAt(QPoint device) = 0;
+  // The pixel under the cursor's hot spot; 0 when it cannot be read.
+  virtual std::uint32_t PixelUnderCursor() = 0;
+
+  // The primary screen's size; an empty size when there is no screen.
+  virtual QSize PrimaryScreenSize() = 0;
+  // A still copy (Format_RGB32) of the area of the primary screen's size
+  // from the screen origin. When the copy fails the image is black; it is
+  // null only when the size is unknown.
+  virtual QImage CopyPrimaryScreen() = 0;
+
+  // (0, 0) when the position cannot be read.
+  virtual QPoint CursorPos() = 0;
+  virtual bool LeftButtonDown() = 0;
+
+  // Keeps the cursor inside rect (its pixels: x <= px < x + width) until
+  // ReleaseCursor, moving it in first if it is outside. A new confinement
+  // replaces the old one. Returns false when nothing could be set up.
+  virtual bool ConfineCursor(const QRect& device) = 0;
+  // Lets the cursor move freely; harmless when nothing is confined.
+  virtual void ReleaseCursor() = 0;
+
+  // Keeps a top-level window above the others (or stops doing so), without
+  // recreating or hiding it. Returns false when the window could not be told.
+  virtual bool SetTopMost(QWindow* window, bool topMost) = 0;
+  // The widget's top-level window.
+  bool SetTopMost(QWidget* widget, bool topMost);
+
+  // Moves the pointer to the point and clicks the left button there, as if
+  // the user had; the click arrives through the event queue.
+  virtual bool MoveAndClick(QPoint device) = 0;
+
+  // Where a rectangle of a widget (widget coordinates, logical pixels) lies
+  // on the screen, and the way back for a point.
+  virtual QRect WidgetToDevice(const QWidget* widget, const QRect& rect) = 0;
+  virtual QPoint DeviceToWidget(const QWidget* widget, QPoint device) = 0;
+
+ protected:
+  // The mapping, given where the widget's top-level window starts on the
+  // screen in device pixels; each edge is scaled by the window's pixel ratio.
+  static QRect ScaledWidgetRect(const QWidget* widget, const QRect& rect, QPoint windowOrigin);
+  static QPoint ScaledWidgetPoint(const QWidget* widget, QPoint device, QPoint windowOrigin);
+  // That origin from Qt's logical coordinates alone (exact when the screen
+  // starts at the origin, as with one monitor).
+  static QPoint LogicalWindowOrigin(const QWidget* widget);
+};
+
+// The screen the program uses: the one set for testing, else the X display
+// (opened on first use, so tests that never ask open no connection).
+Screen& TheScreen();
+// nullptr puts the real screen back.
+void SetScreenForTesting(Screen* screen);
+
+} // namespace hb
