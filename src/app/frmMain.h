@@ -1,0 +1,194 @@
+#pragma once
+// The main window. One class holds the handlers of every feature; each
+// feature's methods are defined in that feature's folder (colour
+// synchronisation in src/color, ...). This header is organised by feature.
+
+#include <QWidget>
+#include <functional>
+#include <string>
+
+#include "support/Controls.h"
+#include "support/PictureButton.h"
+
+class QAction;
+class QButtonGroup;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QScrollArea;
+class QToolBar;
+
+// The three components of a colour; -1 in PendingColor means "not given".
+struct TColorData {
+  int R = 0;
+  int G = 0;
+  int B = 0;
+};
+
+class TfrmMain : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TfrmMain(QWidget* parent = nullptr);
+  ~TfrmMain() override;
+
+  // ---- Start-up (src/app) ---------------------------------------------------
+  // The start-up step now running; the splash window shows it.
+  std::string StatusText;
+  void FormCreate(QObject* Sender);
+
+  // ---- Toolbar commands (src/app) -------------------------------------------
+  void TBHelpClick(QObject* Sender);
+  void TB_EndClick(QObject* Sender);
+
+  // ---- Current colour and control synchronisation (src/color) ----------------
+  TColorData PendingColor{-1, -1, -1};
+  void SetColors(int R, int G, int B);
+  void ClearPendingColor();
+  void ApplyPendingColor();
+  void HookChangeEvents(bool Hook);
+  void TrackBar_RGBChange(QObject* Sender);
+  void SpnRGBChange(QObject* Sender);
+  void TrackBar_HSVChange(QObject* Sender);
+  void SpnHSVChange(QObject* Sender);
+  void TrackBar_CMYKChange(QObject* Sender);
+  void SpnCMYKChange(QObject* Sender);
+  void cmdResetClick(QObject* Sender);
+  void cmdSetHexClick(QObject* Sender);
+  void SetColorFromHex(const std::string& Text);
+  std::string ColorDataToHex(const TColorData& Color) const;
+  void SetColorHint(TPictureButton* Button, const std::string& Suffix);
+  int HexToInt(const std::string& Text) const;
+  void timOptionPanelTimer(QObject* Sender);
+  void btnHSVOptionS_Click(QObject* Sender);
+
+  // Test seams of the refresh: a hook called before each of its steps (it may
+  // throw to stand for a failure), and how deeply refreshes were ever nested.
+  std::function<void(int step)> ApplyStepHookForTesting;
+  int RefreshDepth() const { return refreshDepth_; }
+  int MaxRefreshDepth() const { return maxRefreshDepth_; }
+  int RefreshCount() const { return refreshCount_; }
+
+  // ---- Layout: toolbar -------------------------------------------------------
+  QWidget* TBDock1 = nullptr;
+  QToolBar* TBToolbar2 = nullptr;
+  QAction* TB_OutPut = nullptr;
+  QAction* TB_SaveColorImage = nullptr;
+  QMenu* TBSubmenuItem2 = nullptr;
+  QAction* TBItem2 = nullptr;
+  QAction* TBItem4 = nullptr;
+  QAction* TBItem5 = nullptr;
+  QAction* TBItem6 = nullptr;
+  QAction* TB_PlugInEditor = nullptr;
+  QAction* TBHelp = nullptr;
+  QAction* TBItem3 = nullptr;
+  QAction* TB_End = nullptr;
+
+  // ---- Layout: current colour, side panel, capture, hexadecimal, reset --------
+  hb::TGroupBox* GroupBox9 = nullptr;
+  TPictureButton* cmdColorView = nullptr;
+  hb::TGroupBox* GroupBox4 = nullptr;
+  hb::TPanel* Panel3 = nullptr;
+  QComboBox* cmbPalletSelect = nullptr;
+  hb::TPanel* pnlKeepBase = nullptr;
+  QScrollArea* scbKeepWork = nullptr;
+  hb::TPanel* pnlKeep = nullptr;
+  hb::TPanel* pnlKeepButton = nullptr;
+  QPushButton* btnKeepAdd = nullptr;
+  QPushButton* btnKeepClear = nullptr;
+  QScrollArea* scbPalletWork = nullptr;
+  hb::TPanel* pnlPallet = nullptr;
+  QScrollArea* scbHistoryWork = nullptr;
+  hb::TPanel* pnlHistory = nullptr;
+  hb::TGroupBox* GroupBox5 = nullptr;
+  TPictureButton* btnColorCapture = nullptr;
+  QPushButton* btn_StaticCapture = nullptr;
+  QPushButton* btn_DynamicCapture = nullptr;
+  QPushButton* cmdGetColorFromDisplay_Dynamic = nullptr;
+  hb::TGroupBox* GroupBox3 = nullptr;
+  QLineEdit* txtHex = nullptr;
+  QPushButton* cmdSetHex = nullptr;
+  TPictureButton* cmdReset = nullptr;
+
+  // ---- Layout: RGB and CMYK ---------------------------------------------------
+  hb::TGroupBox* GroupBox2 = nullptr;
+  QLabel* lbRed = nullptr;
+  QLabel* lbGreen = nullptr;
+  QLabel* lbBlue = nullptr;
+  hb::TTrackBar* TrackBar_Red = nullptr;
+  hb::TTrackBar* TrackBar_Green = nullptr;
+  hb::TTrackBar* TrackBar_Blue = nullptr;
+  hb::TSpinEdit* SpnRed = nullptr;
+  hb::TSpinEdit* SpnGreen = nullptr;
+  hb::TSpinEdit* SpnBlue = nullptr;
+  hb::TGroupBox* GroupBox1 = nullptr;
+  QLabel* lbCyan = nullptr;
+  QLabel* lbMagenta = nullptr;
+  QLabel* lbYellow = nullptr;
+  QLabel* lbBlack = nullptr;
+  hb::TTrackBar* TrackBar_C = nullptr;
+  hb::TTrackBar* TrackBar_M = nullptr;
+  hb::TTrackBar* TrackBar_Y = nullptr;
+  hb::TTrackBar* TrackBar_K = nullptr;
+  hb::TSpinEdit* SpnCyan = nullptr;
+  hb::TSpinEdit* SpnMagenta = nullptr;
+  hb::TSpinEdit* SpnYellow = nullptr;
+  hb::TSpinEdit* SpnBlack = nullptr;
+
+  // ---- Layout: HSV ------------------------------------------------------------
+  hb::TGroupBox* GroupBox8 = nullptr;
+  hb::TImage* imgHSV = nullptr;
+  hb::TImage* imgHue = nullptr;
+  hb::TImage* imgSaturation = nullptr;
+  hb::TImage* imgValue = nullptr;
+  QLabel* lbHue = nullptr;
+  QLabel* lbSaturation = nullptr;
+  QLabel* lbValue = nullptr;
+  hb::TTrackBar* TrackBar_H = nullptr;
+  hb::TTrackBar* TrackBar_S = nullptr;
+  hb::TTrackBar* TrackBar_V = nullptr;
+  hb::TSpinEdit* SpnH = nullptr;
+  hb::TSpinEdit* SpnS = nullptr;
+  hb::TSpinEdit* SpnV = nullptr;
+  hb::TGroupBox* GroupBox10 = nullptr;
+  QButtonGroup* HSVOptionGroup = nullptr;
+  QPushButton* btnHSVOption_None = nullptr;
+  QPushButton* btnHSVOption_Ruisetu = nullptr;
+  QPushButton* btnHSVOption_Ruiji = nullptr;
+  QPushButton* btnHSVOption_Chuusa = nullptr;
+  QPushButton* btnHSVOption_Taisyo = nullptr;
+  QPushButton* btnHSVOption_Hosyoku = nullptr;
+
+  // ---- Layout: status bar, menus, timers --------------------------------------
+  hb::TStatusBar* StatusBar1 = nullptr;
+  QProgressBar* StatusProgressBar1 = nullptr;
+  QMenu* popupKeep = nullptr;
+  QAction* tbKeepClear = nullptr;
+  hb::TTimer* abfColorPicker1 = nullptr;
+  hb::TTimer* TimMouseDoun = nullptr;
+  hb::TTimer* timOptionPanel = nullptr;
+  hb::TTimer* timHistory = nullptr;
+
+ private:
+  void CreateToolbar();
+  void CreateColorView();
+  void CreateSidePanel();
+  void CreateCaptureGroup();
+  void CreateHexAndReset();
+  void CreateRGBGroup();
+  void CreateCMYKGroup();
+  void CreateHSVGroup();
+  void CreateStatusBar();
+  void CreateTimersAndMenus();
+  void NameControls();
+  void WireHandlers();
+
+  int refreshDepth_ = 0;
+  int maxRefreshDepth_ = 0;
+  int refreshCount_ = 0;
+};
+
+// The one main window; set as soon as its construction starts.
+extern TfrmMain* frmMain;

@@ -1,0 +1,73 @@
+#include "app/frmSplash.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+
+#include "app/AppStyle.h"
+#include "app/frmMain.h"
+
+TfrmSplash* frmSplash = nullptr;
+
+TfrmSplash::TfrmSplash(QWidget* parent) : QWidget(parent) {
+  frmSplash = this;
+  setObjectName(QStringLiteral("frmSplash"));
+  setWindowTitle(QStringLiteral("Huebrook"));
+  // A dialog frame without title-bar buttons.
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  setFixedSize(398, 195);
+  setFont(hb::WindowFont());
+  QPalette p = palette();
+  p.setColor(QPalette::Window, Qt::white);
+  setPalette(p);
+  setAutoFillBackground(true);
+
+  auto* picture = new QLabel(this);
+  picture->setPixmap(QPixmap(QStringLiteral(":/splash.png")));
+  picture->setGeometry(0, 0, 400, 200);
+
+  lblStatus = new QLabel(this);
+  lblStatus->setObjectName(QStringLiteral("lblStatus"));
+  lblStatus->setAttribute(Qt::WA_TranslucentBackground);
+  QPalette lp = lblStatus->palette();
+  lp.setColor(QPalette::WindowText, Qt::white);
+  lblStatus->setPalette(lp);
+  lblStatus->setGeometry(20, 166, 360, 14);
+
+  Timer1 = new hb::TTimer(this, 10);
+  Timer1->SetOnTimer([this](QObject* sender) { Timer1Timer(sender); });
+
+  if (QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->geometry().center() - QPoint(width() / 2, height() / 2));
+}
+
+void TfrmSplash::FormShow(QObject*) { Timer1->SetEnabled(true); }
+
+void TfrmSplash::Timer1Timer(QObject*) {
+  // Before the main window exists there is nothing to show yet.
+  if (!frmMain) return;
+  const QString text = QString::fromStdString(frmMain->StatusText);
+  if (lblStatus->text() == text) return;
+  lblStatus->setText(text);
+  lblStatus->repaint();
+}
+
+void TfrmSplash::FormCloseQuery(QObject*, bool& CanClose) {
+  Timer1->SetEnabled(false);
+  CanClose = true;
+}
+
+void TfrmSplash::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  FormShow(this);
+}
+
+void TfrmSplash::closeEvent(QCloseEvent* event) {
+  bool canClose = true;
+  FormCloseQuery(this, canClose);
+  if (canClose)
+    event->accept();
+  else
+    event->ignore();
+}

@@ -1,0 +1,28 @@
+#pragma once
+// The splash window: shown first, it reports each start-up step while the
+// main window is being made, then goes away.
+
+#include <QWidget>
+
+#include "support/Controls.h"
+
+class QLabel;
+
+class TfrmSplash : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TfrmSplash(QWidget* parent = nullptr);
+
+  QLabel* lblStatus = nullptr;
+  hb::TTimer* Timer1 = nullptr;
+
+  void FormShow(QObject* Sender);
+  void Timer1Timer(QObject* Sender);
+  void FormCloseQuery(QObject* Sender, bool& CanClose);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+};
+
+extern TfrmSplash* frmSplash;

@@ -1,0 +1,35 @@
+// Program entry: the splash window first, then the windows in their order.
+
+#include <QApplication>
+
+#include "app/AppStyle.h"
+#include "app/frmMain.h"
+#include "app/frmSplash.h"
+
+int main(int argc, char** argv) {
+  // 1. The command line is not read by the program itself.
+  QApplication app(argc, argv);
+  hb::InstallAppStyle();
+
+  // 2. The splash is painted before anything else runs.
+  auto* splash = new TfrmSplash;
+  splash->show();
+  QCoreApplication::processEvents();
+  splash->repaint();
+
+  // 3.
+  QCoreApplication::setApplicationName(QStringLiteral("Huebrook"));
+
+  // 4. The main window first: its creation runs the start-up sequence.
+  auto* mainWindow = new TfrmMain;
+
+  // 5.
+  splash->close();
+  delete splash;
+  frmSplash = nullptr;
+
+  // 6.
+  mainWindow->setAttribute(Qt::WA_DeleteOnClose);
+  mainWindow->show();
+  return app.exec();
+}
