@@ -393,7 +393,7 @@ void TfrmMain::CreateTimersAndMenus() {
   tbKeepClear = popupKeep->addAction(QString());
   tbKeepClear->setObjectName(QStringLiteral("tbKeepClear"));
 
-  abfColorPicker1 = new hb::TTimer(this, 30);
+  abfColorPicker1 = new TScreenColorPicker(this, 30);
   TimMouseDoun = new hb::TTimer(this, 100);
   timOptionPanel = new hb::TTimer(this, 1);
   timHistory = new hb::TTimer(this, 100);
@@ -435,6 +435,8 @@ void TfrmMain::WireHandlers() {
           [this](QAbstractButton* button) { btnHSVOptionS_Click(button); });
 
   timOptionPanel->SetOnTimer([this](QObject* sender) { timOptionPanelTimer(sender); });
+  WireCapture();
+  WireChart();
 }
 
 // ---- Start-up ---------------------------------------------------------------

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "capture/ScreenColorPicker.h"
 #include "support/Controls.h"
 #include "support/PictureButton.h"
 
@@ -70,6 +71,23 @@ class TfrmMain : public QWidget {
   int RefreshDepth() const { return refreshDepth_; }
   int MaxRefreshDepth() const { return maxRefreshDepth_; }
   int RefreshCount() const { return refreshCount_; }
+
+  // ---- Screen colour capture (src/capture) -----------------------------------
+  void StartScreenPick(bool ConfineToChart);
+  void abfColorPicker1Timer(QObject* Sender);
+  void TimMouseDounTimer(QObject* Sender);
+  void btnColorCaptureMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::MouseButtons Shift, int X, int Y);
+  void btnColorCaptureMouseMove(QObject* Sender, Qt::MouseButtons Shift, int X, int Y);
+  void btnColorCaptureMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::MouseButtons Shift, int X, int Y);
+  void btn_StaticCaptureClick(QObject* Sender);
+  void btn_DynamicCaptureClick(QObject* Sender);
+  void cmdGetColorFromDisplay_DynamicClick(QObject* Sender);
+  void SetColorControlsEnabled(bool Enabled);
+
+  // ---- HSV chart picking (src/chart) --------------------------------------------
+  void imgHSVMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::MouseButtons Shift, int X, int Y);
+  void imgHSVMouseMove(QObject* Sender, Qt::MouseButtons Shift, int X, int Y);
+  void imgHSVMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::MouseButtons Shift, int X, int Y);
 
   // ---- Layout: toolbar -------------------------------------------------------
   QWidget* TBDock1 = nullptr;
@@ -166,7 +184,7 @@ class TfrmMain : public QWidget {
   QProgressBar* StatusProgressBar1 = nullptr;
   QMenu* popupKeep = nullptr;
   QAction* tbKeepClear = nullptr;
-  hb::TTimer* abfColorPicker1 = nullptr;
+  TScreenColorPicker* abfColorPicker1 = nullptr;
   hb::TTimer* TimMouseDoun = nullptr;
   hb::TTimer* timOptionPanel = nullptr;
   hb::TTimer* timHistory = nullptr;
@@ -184,6 +202,8 @@ class TfrmMain : public QWidget {
   void CreateTimersAndMenus();
   void NameControls();
   void WireHandlers();
+  void WireCapture();
+  void WireChart();
 
   int refreshDepth_ = 0;
   int maxRefreshDepth_ = 0;

@@ -5,6 +5,7 @@
 #include "app/AppStyle.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
+#include "capture/frmCaption.h"
 
 int main(int argc, char** argv) {
   // 1. The command line is not read by the program itself.
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
 
   // 4. The main window first: its creation runs the start-up sequence.
   auto* mainWindow = new TfrmMain;
+  new TfrmCaption(mainWindow);
 
   // 5.
   splash->close();

@@ -446,7 +446,8 @@ class TestFrmMain : public QObject {
     QVERIFY(!w->StatusProgressBar1->isVisibleTo(w));
     QVERIFY(!w->TBItem5->isVisible());
     QVERIFY(!w->TBItem6->isVisible());
-    for (hb::TTimer* timer : {w->abfColorPicker1, w->TimMouseDoun}) QVERIFY(!timer->Enabled());
+    for (hb::TTimer* timer : {static_cast<hb::TTimer*>(w->abfColorPicker1), w->TimMouseDoun})
+      QVERIFY(!timer->Enabled());
     QCOMPARE(w->abfColorPicker1->Interval(), 30);
     QCOMPARE(w->TimMouseDoun->Interval(), 100);
     QCOMPARE(w->timHistory->Interval(), 100);

@@ -16,29 +16,16 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 
+#include "XHand.h"
+
 using hb::ScreenX11;
 
 namespace {
 
 std::uint32_t Ref(int r, int g, int b) { return std::uint32_t(r | g << 8 | b << 16); }
 
-// The test's own hand on the pointer.
-struct Hand {
-  Display* d = XOpenDisplay(nullptr);
-  ~Hand() { if (d) XCloseDisplay(d); }
-  Window Root() const { return DefaultRootWindow(d); }
-  void Done() const { XSync(d, False); }
-  void MoveTo(QPoint p) const { XTestFakeMotionEvent(d, -1, p.x(), p.y(), 0); Done(); }
-  void MoveBy(QPoint p) const { XTestFakeRelativeMotionEvent(d, p.x(), p.y(), 0); Done(); }
-  void Warp(QPoint p) const { XWarpPointer(d, 0, Root(), 0, 0, 0, 0, p.x(), p.y()); Done(); }
-  void Button(unsigned b, bool down) const { XTestFakeButtonEvent(d, b, down, 0); Done(); }
-  QPoint Where() const {
-    Window r, c;
-    int x = 0, y = 0, wx, wy;
-    unsigned m;
-    XQueryPointer(d, Root(), &r, &c, &x, &y, &wx, &wy, &m);
-    return {x, y};
-  }
+// The hand, with what a window manager makes of the windows.
+struct WmHand : Hand {
   std::vector<Atom> States(Window w) const {
     Atom type;
     int format;
@@ -183,14 +170,14 @@ int ScaledChild() {
 
 class TestScreenX11 : public QObject {
   Q_OBJECT
-  std::unique_ptr<Hand> hand;
+  std::unique_ptr<WmHand> hand;
   std::unique_ptr<ScreenX11> screen;
   std::unique_ptr<Patch> backdrop;
 
  private slots:
   void initTestCase() {
     if (QGuiApplication::platformName() != "xcb") QSKIP("needs an X server (xvfb-run)");
-    hand = std::make_unique<Hand>();
+    hand = std::make_unique<WmHand>();
     QVERIFY(hand->d);
     screen = std::make_unique<ScreenX11>();
     QVERIFY(screen->IsOpen());

@@ -1,0 +1,193 @@
+// Taking colours from a real X screen (xvfb-run -s "-screen 0 1280x1024x24"),
+// with the pointer driven through XTest as a user's mouse would drive it.
+
+#include <QApplication>
+#include <QPainter>
+#include <QProcess>
+#include <QScreen>
+#include <QtTest>
+#include <memory>
+
+#include "XHand.h"
+#include "app/frmMain.h"
+#include "capture/frmCaption.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Screen.h"
+
+namespace {
+
+// A plain-coloured window placed exactly where it is asked to be.
+class Patch : public QWidget {
+ public:
+  Patch(QColor c, QRect g)
+      : QWidget(nullptr, Qt::Window | Qt::X11BypassWindowManagerHint | Qt::FramelessWindowHint), colour(c) {
+    setGeometry(g);
+  }
+  QColor colour;
+
+ protected:
+  void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), colour); }
+};
+
+QPoint Centre(const QRect& r) { return r.topLeft() + QPoint(r.width() / 2, r.height() / 2); }
+
+QColor FromRef(std::uint32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+bool Scaled() { return !qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR"); }
+
+} // namespace
+
+class TestCaptureX11 : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<Hand> hand;
+  std::unique_ptr<Patch> backdrop;
+  std::unique_ptr<Patch> target;
+  TfrmMain* w = nullptr;
+
+  // Moves the pointer in small steps, as a hand does, letting the program run.
+  void Glide(QPoint from, QPoint to, int steps = 12) {
+    for (int i = 1; i <= steps; ++i) {
+      hand->MoveTo(from + (to - from) * i / steps);
+      QTest::qWait(8);
+    }
+  }
+
+  QRect Device(QWidget* widget) { return hb::TheScreen().WidgetToDevice(widget, widget->rect()); }
+
+  bool BurstOver() const { return !w->abfColorPicker1->Enabled() && w->abfColorPicker1->Interval() == 30; }
+
+ private slots:
+  void initTestCase() {
+    if (QGuiApplication::platformName() != "xcb") QSKIP("needs an X server (xvfb-run)");
+    hand = std::make_unique<Hand>();
+    QVERIFY(hand->d);
+    const QSize screen = QGuiApplication::primaryScreen()->size();
+    backdrop = std::make_unique<Patch>(QColor(10, 20, 30), QRect(QPoint(0, 0), screen));
+    target = std::make_unique<Patch>(QColor(12, 200, 34), QRect(screen.width() - 90, 20, 60, 40));
+    backdrop->show();
+    target->show();
+    QVERIFY(QTest::qWaitForWindowExposed(target.get()));
+    w = new TfrmMain;
+    new TfrmCaption(w);
+    if (Scaled()) w->move(0, 0);  // twice as big: keep it on the screen
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    target->raise();  // scaled, the main window covers the whole screen
+    QTest::qWait(50);
+  }
+
+  void cleanupTestCase() { delete w; }
+
+  // A failed check must not leave a button held down for the next one.
+  void cleanup() {
+    hand->Button(1, false);
+    hand->Button(3, false);
+    QTest::qWait(20);
+  }
+
+  // Dragging the eyedropper onto a window sets exactly that window's colour.
+  void eyedropperDrag() {
+    const QPoint start = Centre(Device(w->btnColorCapture));
+    const QPoint onTarget = Centre(Device(target.get()));
+    hand->MoveTo(start);
+    QTest::qWait(20);
+    hand->Button(1, true);
+    QTRY_COMPARE(w->btnColorCapture->PictureLeft(), 100);
+    Glide(start, onTarget);
+    hand->MoveBy({1, 0});
+    QTRY_COMPARE(w->cmdColorView->Color(), target->colour);
+    QCOMPARE(w->txtHex->text(), QStringLiteral("0CC822"));
+    hand->Button(1, false);
+    QTRY_COMPARE(w->btnColorCapture->PictureLeft(), -1);
+    QTRY_VERIFY_WITH_TIMEOUT(BurstOver(), 1000);
+    QCOMPARE(w->cmdColorView->Color(), target->colour);
+    hand->MoveTo(start);
+  }
+
+  // Under a scale factor the dropper still reads the device pixel under its
+  // hot spot: the same drag in a second process with QT_SCALE_FACTOR=2.
+  void eyedropperDragScaled() {
+    if (Scaled()) QSKIP("already scaled");
+    w->hide();
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_SCALE_FACTOR", "2");
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(), {"eyedropperDrag"});
+    QVERIFY(child.waitForFinished(60000));
+    const QByteArray output = child.readAll();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    target->raise();
+    QVERIFY2(child.exitCode() == 0, output.constData());
+  }
+
+  // While a button is held on the chart the pointer cannot leave it; the
+  // colour picked is the chart's own pixel; after release the pointer is free.
+  void chartPick() {
+    if (Scaled()) QSKIP("covered unscaled");
+    const QRect chart = hb::TheScreen().WidgetToDevice(w->imgHSV, QRect(0, 0, 361, 256));
+    const QPoint inside = chart.topLeft() + QPoint(200, 180);
+    hand->MoveTo(inside);
+    QTest::qWait(20);
+    hand->Button(1, true);
+    QTRY_VERIFY(w->abfColorPicker1->Enabled());
+    QTest::qWait(20);
+    for (const QPoint away : {QPoint(5, 5), QPoint(1270, 1000), QPoint(chart.left() - 1, chart.top() + 10)}) {
+      hand->MoveTo(away);
+      QTest::qWait(15);
+      QVERIFY2(chart.contains(hand->Where()), qPrintable(QStringLiteral("pointer escaped to %1,%2")
+                                                             .arg(hand->Where().x()).arg(hand->Where().y())));
+    }
+    hand->MoveBy({-40, -40});
+    QTest::qWait(15);
+    QVERIFY(chart.contains(hand->Where()));
+    // The colour shown is the chart pixel under the pointer.
+    const QPoint at = hand->Where();
+    const QPoint pixel = hb::TheScreen().DeviceToWidget(w->imgHSV, at);
+    QTRY_COMPARE(w->cmdColorView->Color(), QColor(w->imgHSV->Picture().pixel(pixel)));
+    hand->Button(1, false);
+    QTest::qWait(20);
+    hand->MoveTo({5, 5});
+    QTRY_COMPARE(hand->Where(), QPoint(5, 5));
+    QTRY_VERIFY_WITH_TIMEOUT(BurstOver(), 1000);
+  }
+
+  // The still image is the screen as it was, without the main window; a
+  // click takes the pixel under it.
+  void stillCapture() {
+    if (Scaled()) QSKIP("covered unscaled");
+    hb::ScopedMessageBoxes boxes;
+    const QRect mainArea = Device(w);
+    frmCaption->show();
+    QVERIFY(!w->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(frmCaption));
+    const QImage still = frmCaption->Image1->Picture();
+    QCOMPARE(still.size(), hb::TheScreen().PrimaryScreenSize());
+    QCOMPARE(QColor(still.pixel(Centre(mainArea))), backdrop->colour);  // the main window had gone
+    QCOMPARE(QColor(still.pixel(Centre(Device(target.get())))), target->colour);
+    QCOMPARE(QColor(still.pixel(3, 3)), backdrop->colour);
+    // Shown where it was taken: the screen now shows the still image.
+    QTest::qWait(30);
+    QCOMPARE(FromRef(hb::TheScreen().PixelAt(Centre(mainArea))), backdrop->colour);
+    // The target changes; the still image keeps its old colour.
+    const QColor was = target->colour;
+    target->colour = QColor(250, 1, 2);
+    target->update();
+    const QPoint click = Centre(Device(target.get()));
+    hand->MoveTo(click);
+    QTest::qWait(20);
+    hand->Button(3, true);
+    hand->Button(3, false);
+    QTRY_VERIFY(!frmCaption->isVisible());
+    QTRY_VERIFY(w->isVisible());
+    QCOMPARE(w->cmdColorView->Color(), was);
+    target->colour = was;
+    target->update();
+  }
+};
+
+QTEST_MAIN(TestCaptureX11)
+#include "tst_CaptureX11.moc"
