@@ -4,20 +4,18 @@
 //
 // Runs offscreen: QT_QPA_PLATFORM=offscreen ./bench_refresh
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 #include <chrono>
 
-#include "app/AppStyle.h"
-#include "app/frmMain.h"
+#include "MainWindowBench.h"
 
 namespace {
 
-TfrmMain* g_window = nullptr;
+TfrmMain* Window() { return frmMain; }
 
 // One refresh per iteration; the painting Qt does afterwards is not counted.
 void BM_RefreshPerPosition(benchmark::State& state) {
-  hb::TTrackBar* bar = g_window->TrackBar_Red;
+  hb::TTrackBar* bar = Window()->TrackBar_Red;
   int position = 0;
   for (auto _ : state) {
     position = (position + 1) & 255;
@@ -29,8 +27,8 @@ BENCHMARK(BM_RefreshPerPosition)->Repetitions(9)->ReportAggregatesOnly(true);
 
 // The same drag through the hue bar, whose refresh also converts HSV to RGB.
 void BM_RefreshHue(benchmark::State& state) {
-  hb::TTrackBar* bar = g_window->TrackBar_H;
-  g_window->SetColors(200, 60, 60);
+  hb::TTrackBar* bar = Window()->TrackBar_H;
+  Window()->SetColors(200, 60, 60);
   int position = 0;
   for (auto _ : state) {
     position = (position + 1) % 360;
@@ -42,7 +40,7 @@ BENCHMARK(BM_RefreshHue)->Repetitions(9)->ReportAggregatesOnly(true);
 // A whole drag over 256 positions with the window repainting after each
 // position, as it does when the user drags (each position's events handled).
 void BM_DragWithPainting(benchmark::State& state) {
-  hb::TTrackBar* bar = g_window->TrackBar_Blue;
+  hb::TTrackBar* bar = Window()->TrackBar_Blue;
   double seconds = 0;
   for (auto _ : state) {
     const auto start = std::chrono::steady_clock::now();
@@ -60,14 +58,5 @@ BENCHMARK(BM_DragWithPainting)->Unit(benchmark::kMillisecond)->Repetitions(5)->R
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  hb::InstallAppStyle();
-  TfrmMain window;
-  window.show();
-  QCoreApplication::processEvents();
-  g_window = &window;
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return RunWithMainWindow(argc, argv);
 }

@@ -51,6 +51,35 @@ QPushButton* MakeButton(QWidget* parent, const char* caption, QRect bounds, bool
   return button;
 }
 
+// One row of a colour group: a bold caption, a track bar and its spin edit.
+struct ColorRow {
+  const char* caption;
+  QColor captionColor;
+  QLabel** label;
+  hb::TTrackBar** bar;
+  hb::TSpinEdit** spin;
+  int max = 255;
+  int pageStep = 1;
+  QColor face;  // the spin edit's colours; none keeps the standard ones
+  QColor text = Qt::black;
+};
+
+struct RowColumns {
+  int label;
+  int bar;
+  int spin;
+  int labelDown = 6;  // the caption sits this far below the bar's top
+};
+
+void MakeColorRow(QWidget* group, const ColorRow& row, RowColumns at, int top) {
+  *row.label = MakeLabel(group, row.caption, row.captionColor, at.label, top + at.labelDown);
+  *row.bar = new hb::TTrackBar(group, 0, row.max, row.pageStep);
+  (*row.bar)->setGeometry(at.bar, top, 137, 25);
+  *row.spin = new hb::TSpinEdit(group, 0, row.max, 3);
+  (*row.spin)->setGeometry(at.spin, top + 6, 41, 21);
+  if (row.face.isValid()) (*row.spin)->SetColors(row.face, row.text);
+}
+
 QScrollArea* MakeScrollBox(QWidget* parent, QRect bounds, TPanel* inner, QSize innerSize) {
   auto* box = new QScrollArea(parent);
   box->setGeometry(bounds);
@@ -258,60 +287,24 @@ void TfrmMain::CreateHexAndReset() {
 void TfrmMain::CreateRGBGroup() {
   GroupBox2 = new TGroupBox(this, QStringLiteral("RGB"));
   GroupBox2->setGeometry(400, 32, 265, 153);
-  struct Row {
-    const char* caption;
-    QColor color;
-    QLabel** label;
-    hb::TTrackBar** bar;
-    hb::TSpinEdit** spin;
-    int pageStep;
-    QColor face;
+  const ColorRow rows[] = {
+      {"Red", Qt::red, &lbRed, &TrackBar_Red, &SpnRed, 255, 1, QColor(255, 200, 200)},
+      {"Green", QColor(0, 128, 0), &lbGreen, &TrackBar_Green, &SpnGreen, 255, 2, QColor(200, 255, 200)},
+      {"Blue", Qt::blue, &lbBlue, &TrackBar_Blue, &SpnBlue, 255, 2, QColor(200, 200, 255)},
   };
-  const Row rows[] = {
-      {"Red", Qt::red, &lbRed, &TrackBar_Red, &SpnRed, 1, QColor(255, 200, 200)},
-      {"Green", QColor(0, 128, 0), &lbGreen, &TrackBar_Green, &SpnGreen, 2, QColor(200, 255, 200)},
-      {"Blue", Qt::blue, &lbBlue, &TrackBar_Blue, &SpnBlue, 2, QColor(200, 200, 255)},
-  };
-  int top = 24;
-  for (const Row& row : rows) {
-    *row.label = MakeLabel(GroupBox2, row.caption, row.color, 8, top + 6);
-    *row.bar = new hb::TTrackBar(GroupBox2, 0, 255, row.pageStep);
-    (*row.bar)->setGeometry(64, top, 137, 25);
-    *row.spin = new hb::TSpinEdit(GroupBox2, 0, 255, 3);
-    (*row.spin)->setGeometry(208, top + 6, 41, 21);
-    (*row.spin)->SetColors(row.face, Qt::black);
-    top += 40;
-  }
+  for (int i = 0; i < 3; ++i) MakeColorRow(GroupBox2, rows[i], {8, 64, 208}, 24 + 40 * i);
 }
 
 void TfrmMain::CreateCMYKGroup() {
   GroupBox1 = new TGroupBox(this, QStringLiteral("CMYK"));
   GroupBox1->setGeometry(400, 192, 265, 169);
-  struct Row {
-    const char* caption;
-    QColor color;
-    QLabel** label;
-    hb::TTrackBar** bar;
-    hb::TSpinEdit** spin;
-    QColor face;
-    QColor text;
+  const ColorRow rows[] = {
+      {"Cyan", QColor(0, 224, 224), &lbCyan, &TrackBar_C, &SpnCyan, 255, 1, QColor(200, 255, 255)},
+      {"Magenta", QColor(255, 0, 255), &lbMagenta, &TrackBar_M, &SpnMagenta, 255, 1, QColor(255, 200, 255)},
+      {"Yellow", QColor(255, 255, 0), &lbYellow, &TrackBar_Y, &SpnYellow, 255, 1, QColor(255, 255, 200)},
+      {"blacK", Qt::black, &lbBlack, &TrackBar_K, &SpnBlack, 255, 1, Qt::black, Qt::white},
   };
-  const Row rows[] = {
-      {"Cyan", QColor(0, 224, 224), &lbCyan, &TrackBar_C, &SpnCyan, QColor(200, 255, 255), Qt::black},
-      {"Magenta", QColor(255, 0, 255), &lbMagenta, &TrackBar_M, &SpnMagenta, QColor(255, 200, 255), Qt::black},
-      {"Yellow", QColor(255, 255, 0), &lbYellow, &TrackBar_Y, &SpnYellow, QColor(255, 255, 200), Qt::black},
-      {"blacK", Qt::black, &lbBlack, &TrackBar_K, &SpnBlack, Qt::black, Qt::white},
-  };
-  int top = 24;
-  for (const Row& row : rows) {
-    *row.label = MakeLabel(GroupBox1, row.caption, row.color, 8, top + 6);
-    *row.bar = new hb::TTrackBar(GroupBox1, 0, 255, 1);
-    (*row.bar)->setGeometry(64, top, 137, 25);
-    *row.spin = new hb::TSpinEdit(GroupBox1, 0, 255, 3);
-    (*row.spin)->setGeometry(208, top + 6, 41, 21);
-    (*row.spin)->SetColors(row.face, row.text);
-    top += 32;
-  }
+  for (int i = 0; i < 4; ++i) MakeColorRow(GroupBox1, rows[i], {8, 64, 208}, 24 + 32 * i);
 }
 
 void TfrmMain::CreateHSVGroup() {
@@ -322,29 +315,18 @@ void TfrmMain::CreateHSVGroup() {
   imgHSV->setObjectName(QStringLiteral("imgHSV"));
   imgHSV->setGeometry(8, 16, 361, 256);
 
-  struct Row {
-    const char* caption;
-    QLabel** label;
-    hb::TImage** image;
-    hb::TTrackBar** bar;
-    hb::TSpinEdit** spin;
-    int max;
+  const ColorRow rows[] = {
+      {"Hue", Qt::black, &lbHue, &TrackBar_H, &SpnH, 359, 1, QColor()},
+      {"Saturation", Qt::black, &lbSaturation, &TrackBar_S, &SpnS, 100, 1, QColor()},
+      {"Value", Qt::black, &lbValue, &TrackBar_V, &SpnV, 100, 1, QColor()},
   };
-  const Row rows[] = {
-      {"Hue", &lbHue, &imgHue, &TrackBar_H, &SpnH, 359},
-      {"Saturation", &lbSaturation, &imgSaturation, &TrackBar_S, &SpnS, 100},
-      {"Value", &lbValue, &imgValue, &TrackBar_V, &SpnV, 100},
-  };
-  int top = 32;
-  for (const Row& row : rows) {
-    *row.label = MakeLabel(GroupBox8, row.caption, Qt::black, 392, top + 8);
-    *row.image = new hb::TImage(GroupBox8);
-    (*row.image)->setGeometry(464, top - 8, 121, 9);
-    *row.bar = new hb::TTrackBar(GroupBox8, 0, row.max, 1);
-    (*row.bar)->setGeometry(456, top, 137, 25);
-    *row.spin = new hb::TSpinEdit(GroupBox8, 0, row.max, 3);
-    (*row.spin)->setGeometry(600, top + 6, 41, 21);
-    top += 48;
+  hb::TImage** images[] = {&imgHue, &imgSaturation, &imgValue};
+  for (int i = 0; i < 3; ++i) {
+    const int top = 32 + 48 * i;
+    MakeColorRow(GroupBox8, rows[i], {392, 456, 600, 8}, top);
+    // Above each bar, an image that stays empty.
+    *images[i] = new hb::TImage(GroupBox8);
+    (*images[i])->setGeometry(464, top - 8, 121, 9);
   }
 
   GroupBox10 = new TGroupBox(GroupBox8, QString::fromUtf8("24色相環 オプション表示"));

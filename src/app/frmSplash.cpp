@@ -1,6 +1,5 @@
 #include "app/frmSplash.h"
 
-#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -10,7 +9,7 @@
 
 TfrmSplash* frmSplash = nullptr;
 
-TfrmSplash::TfrmSplash(QWidget* parent) : QWidget(parent) {
+TfrmSplash::TfrmSplash(QWidget* parent) : hb::TForm(parent) {
   frmSplash = this;
   setObjectName(QStringLiteral("frmSplash"));
   setWindowTitle(QStringLiteral("Huebrook"));
@@ -56,18 +55,4 @@ void TfrmSplash::Timer1Timer(QObject*) {
 void TfrmSplash::FormCloseQuery(QObject*, bool& CanClose) {
   Timer1->SetEnabled(false);
   CanClose = true;
-}
-
-void TfrmSplash::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  FormShow(this);
-}
-
-void TfrmSplash::closeEvent(QCloseEvent* event) {
-  bool canClose = true;
-  FormCloseQuery(this, canClose);
-  if (canClose)
-    event->accept();
-  else
-    event->ignore();
 }

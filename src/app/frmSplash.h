@@ -8,7 +8,7 @@
 
 class QLabel;
 
-class TfrmSplash : public QWidget {
+class TfrmSplash : public hb::TForm {
   Q_OBJECT
  public:
   explicit TfrmSplash(QWidget* parent = nullptr);
@@ -16,13 +16,10 @@ class TfrmSplash : public QWidget {
   QLabel* lblStatus = nullptr;
   hb::TTimer* Timer1 = nullptr;
 
-  void FormShow(QObject* Sender);
+  void FormShow(QObject* Sender) override;
   void Timer1Timer(QObject* Sender);
-  void FormCloseQuery(QObject* Sender, bool& CanClose);
+  void FormCloseQuery(QObject* Sender, bool& CanClose) override;
 
- protected:
-  void showEvent(QShowEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
 };
 
 extern TfrmSplash* frmSplash;

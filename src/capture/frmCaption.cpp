@@ -1,6 +1,5 @@
 #include "capture/frmCaption.h"
 
-#include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QScreen>
@@ -13,7 +12,7 @@
 
 TfrmCaption* frmCaption = nullptr;
 
-TfrmCaption::TfrmCaption(QWidget* parent) : QWidget(parent) {
+TfrmCaption::TfrmCaption(QWidget* parent) : hb::TForm(parent) {
   frmCaption = this;
   setObjectName(QStringLiteral("frmCaption"));
   setWindowTitle(QStringLiteral("frmCaption"));
@@ -83,19 +82,4 @@ void TfrmCaption::FormCloseQuery(QObject*, bool& CanClose) {
 void TfrmCaption::Timer1Timer(QObject*) {
   Timer1->SetEnabled(false);
   close();
-}
-
-void TfrmCaption::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  // Only the showing of the window itself: not a restore after minimising.
-  if (!event->spontaneous()) FormShow(this);
-}
-
-void TfrmCaption::closeEvent(QCloseEvent* event) {
-  bool canClose = true;
-  FormCloseQuery(this, canClose);
-  if (canClose)
-    event->accept();
-  else
-    event->ignore();
 }

@@ -6,7 +6,7 @@
 
 #include "support/Controls.h"
 
-class TfrmCaption : public QWidget {
+class TfrmCaption : public hb::TForm {
   Q_OBJECT
  public:
   explicit TfrmCaption(QWidget* parent = nullptr);
@@ -14,14 +14,11 @@ class TfrmCaption : public QWidget {
   hb::TImage* Image1 = nullptr;
   hb::TTimer* Timer1 = nullptr;
 
-  void FormShow(QObject* Sender);
+  void FormShow(QObject* Sender) override;
   void Image1MouseDown(QObject* Sender, Qt::MouseButton Button, Qt::MouseButtons Shift, int X, int Y);
-  void FormCloseQuery(QObject* Sender, bool& CanClose);
+  void FormCloseQuery(QObject* Sender, bool& CanClose) override;
   void Timer1Timer(QObject* Sender);
 
- protected:
-  void showEvent(QShowEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
 };
 
 extern TfrmCaption* frmCaption;

@@ -1,6 +1,8 @@
 #include "support/Controls.h"
 
+#include <QCloseEvent>
 #include <QLineEdit>
+#include <QShowEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimerEvent>
@@ -151,6 +153,26 @@ QRect TGroupBox::ClientRect() const {
   // Below the caption's text height, inside a two-pixel frame.
   const int captionHeight = 12;
   return QRect(2, captionHeight + 2, width() - 4, height() - captionHeight - 4);
+}
+
+// ---- TForm -----------------------------------------------------------------
+
+void TForm::FormShow(QObject*) {}
+
+void TForm::FormCloseQuery(QObject*, bool&) {}
+
+void TForm::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!event->spontaneous()) FormShow(this);
+}
+
+void TForm::closeEvent(QCloseEvent* event) {
+  bool canClose = true;
+  FormCloseQuery(this, canClose);
+  if (canClose)
+    event->accept();
+  else
+    event->ignore();
 }
 
 // ---- TPanel ----------------------------------------------------------------

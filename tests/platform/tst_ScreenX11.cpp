@@ -84,7 +84,7 @@ class Patch : public QWidget {
 
 bool Show(QWidget& w) {
   w.show();
-  return QTest::qWaitForWindowExposed(&w);
+  return QTest::qWaitForWindowExposed(&w, 15000);  // slow under sanitizers with a manager running
 }
 
 // An X server of its own for visuals the main one lacks; closed with the object.
