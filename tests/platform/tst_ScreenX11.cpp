@@ -492,6 +492,9 @@ class TestScreenX11 : public QObject {
     manager.start(wm, {"--sm-disable"});
     const auto stop = qScopeGuard([&] { manager.terminate(); manager.waitForFinished(); });
     QTRY_VERIFY_WITH_TIMEOUT(hand->ManagerRunning(), 10000);
+    // The manager announces itself before it has finished starting: windows
+    // mapped at once can be lost to it.
+    QTest::qWait(300);
     backdrop->hide();  // unmanaged: it would stay above the managed windows
     Patch a(Qt::red, QRect(100, 100, 200, 200), true), b(Qt::green, QRect(150, 150, 200, 200), true);
     QVERIFY(Show(a) && Show(b));
