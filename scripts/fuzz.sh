@@ -30,10 +30,14 @@ for t in "${targets[@]}"; do
   seeds=()
   [ -d "fuzz/seeds/$t" ] && seeds=("fuzz/seeds/$t")
   echo "--- $t for ${seconds}s"
+  log="$build/$t.log"
+  status=0
   "$build/fuzz/$t" -max_total_time="$seconds" -print_final_stats=1 \
-    -artifact_prefix="$build/" "$corpus" "${seeds[@]}" 2>&1 | grep -E '^(stat::number_of_executed_units|stat::peak_rss_mb|==|SUMMARY|#[0-9]+ +DONE)' || true
-  if ls "$build"/crash-* "$build"/leak-* "$build"/timeout-* >/dev/null 2>&1; then
-    echo "Fuzzer $t found a failure:"; ls "$build"/crash-* "$build"/leak-* "$build"/timeout-* 2>/dev/null
+    -artifact_prefix="$build/" "$corpus" "${seeds[@]}" >"$log" 2>&1 || status=$?
+  grep -E '^(stat::number_of_executed_units|stat::peak_rss_mb|==[0-9]+==|SUMMARY)' "$log" || true
+  if [ "$status" -ne 0 ]; then
+    echo "Fuzzer $t failed (exit $status); see $log"
+    tail -n 40 "$log"
     exit 1
   fi
 done
