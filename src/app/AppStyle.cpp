@@ -123,6 +123,13 @@ QString FlatSkin::StyleSheet() {
       .arg(rgb(kToolbar), rgb(kButtonFrom), rgb(kButtonTo), rgb(kSelected), rgb(kBorder));
 }
 
+// Menus are windows of their own: the toolbar's style sheet does not reach them.
+TFlatMenu::TFlatMenu(QWidget* parent) : QMenu(parent) { setStyleSheet(FlatSkin::StyleSheet()); }
+
+TFlatMenu::TFlatMenu(const QString& title, QWidget* parent) : QMenu(title, parent) {
+  setStyleSheet(FlatSkin::StyleSheet());
+}
+
 void TFlatMenu::paintEvent(QPaintEvent* event) {
   {
     QPainter painter(this);

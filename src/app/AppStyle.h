@@ -36,7 +36,8 @@ QString StyleSheet();
 class TFlatMenu : public QMenu {
   Q_OBJECT
  public:
-  using QMenu::QMenu;
+  explicit TFlatMenu(QWidget* parent = nullptr);
+  TFlatMenu(const QString& title, QWidget* parent = nullptr);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
