@@ -8,6 +8,8 @@
 #include <QtTest>
 #include <memory>
 
+#include <X11/extensions/Xfixes.h>
+
 #include "XHand.h"
 #include "app/frmMain.h"
 #include "capture/frmCaption.h"
@@ -55,6 +57,16 @@ class TestCaptureX11 : public QObject {
 
   QRect Device(QWidget* widget) { return hb::TheScreen().WidgetToDevice(widget, widget->rect()); }
 
+  // Whether the cursor the X server shows is the eyedropper: 32 x 32 with its
+  // hot spot at the dropper's tip (Qt does not scale cursor pictures).
+  bool ShowsEyedropper() const {
+    XFixesCursorImage* cursor = XFixesGetCursorImage(hand->d);
+    if (!cursor) return false;
+    const bool dropper = cursor->width == 32 && cursor->height == 32 && cursor->xhot == 11 && cursor->yhot == 20;
+    XFree(cursor);
+    return dropper;
+  }
+
   bool BurstOver() const { return !w->abfColorPicker1->Enabled() && w->abfColorPicker1->Interval() == 30; }
 
  private slots:
@@ -98,8 +110,11 @@ class TestCaptureX11 : public QObject {
     hand->MoveBy({1, 0});
     QTRY_COMPARE(w->cmdColorView->Color(), target->colour);
     QCOMPARE(w->txtHex->text(), QStringLiteral("0CC822"));
+    // Over another window the pointer still shows the dropper, tip on the pixel.
+    QVERIFY(ShowsEyedropper());
     hand->Button(1, false);
     QTRY_COMPARE(w->btnColorCapture->PictureLeft(), -1);
+    QTRY_VERIFY(!ShowsEyedropper());
     QTRY_VERIFY_WITH_TIMEOUT(BurstOver(), 1000);
     QCOMPARE(w->cmdColorView->Color(), target->colour);
     hand->MoveTo(start);
