@@ -1,6 +1,7 @@
 #include "capture/frmCaption.h"
 
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWindow>
@@ -77,6 +78,14 @@ void TfrmCaption::Image1MouseDown(QObject*, Qt::MouseButton, Qt::MouseButtons, i
 void TfrmCaption::FormCloseQuery(QObject*, bool& CanClose) {
   if (frmMain) frmMain->show();
   CanClose = true;
+}
+
+// Escape gives up without taking a colour, as closing the window does.
+void TfrmCaption::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape)
+    close();
+  else
+    hb::TForm::keyPressEvent(event);
 }
 
 void TfrmCaption::Timer1Timer(QObject*) {

@@ -19,6 +19,9 @@ class TfrmCaption : public hb::TForm {
   void FormCloseQuery(QObject* Sender, bool& CanClose) override;
   void Timer1Timer(QObject* Sender);
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
 };
 
 extern TfrmCaption* frmCaption;

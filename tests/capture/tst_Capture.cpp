@@ -280,11 +280,23 @@ class TestCapture : public QObject {
     QCOMPARE(w->cmdColorView->Color(), QColor(4, 5, 6));
   }
 
+  // Closed without a click (the window manager's close, or Escape): the
+  // colour stays and the main window comes back.
+  void stillCaptureClosedWithoutClick_data() {
+    QTest::addColumn<bool>("escape");
+    QTest::newRow("close request") << false;
+    QTest::newRow("escape") << true;
+  }
   void stillCaptureClosedWithoutClick() {
+    QFETCH(bool, escape);
     hb::ScopedMessageBoxes boxes;
     w->SetColors(7, 8, 9);
     frmCaption->show();
-    frmCaption->close();
+    if (escape)
+      QTest::keyClick(frmCaption, Qt::Key_Escape);
+    else
+      frmCaption->close();
+    QVERIFY(!frmCaption->isVisible());
     QVERIFY(w->isVisible());
     QCOMPARE(w->cmdColorView->Color(), QColor(7, 8, 9));
   }
