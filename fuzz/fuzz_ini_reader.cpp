@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,13 +43,15 @@ std::string KeyFromInput(const std::string& bytes, std::size_t pick) {
   return keys.empty() ? std::string("R") : keys[pick % keys.size()];
 }
 
-using Snapshot = std::map<std::pair<std::string, std::string>, std::string>;
+// What each probed key holds; nothing for a missing key (no sentinel text,
+// which the fuzzer would soon learn to write into a file).
+using Snapshot = std::map<std::pair<std::string, std::string>, std::optional<std::string>>;
 
 Snapshot Read(const hb::IniDocument& doc, const std::vector<std::string>& sections,
               const std::vector<std::string>& keys) {
   Snapshot s;
   for (const std::string& sec : sections)
-    for (const std::string& key : keys) s[{sec, key}] = doc.ReadString(sec, key, "\x01missing");
+    for (const std::string& key : keys) s[{sec, key}] = doc.Value(sec, key);
   return s;
 }
 
@@ -80,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (probe.size() > 32) probe.resize(32);
   probe.push_back(section);
   const Snapshot before = Read(doc, probe, keys);
-  const bool existed = before.at({section, key}) != "\x01missing";
+  const bool existed = before.at({section, key}).has_value();
 
   try {
     doc.WriteString(section, key, value);
