@@ -11,6 +11,9 @@ int main(int argc, char** argv) {
   // 1. The command line is not read by the program itself.
   QApplication app(argc, argv);
   hb::InstallAppStyle();
+  // Menus, hints and message boxes are windows of their own: give them the
+  // windows' font too, rather than a second Japanese font of the desktop's.
+  QApplication::setFont(hb::WindowFont());
 
   // 2. The splash is painted before anything else runs.
   auto* splash = new TfrmSplash;
