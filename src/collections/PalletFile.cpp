@@ -33,6 +33,22 @@ std::vector<TItemData> ReadPalletFile(const std::string& Path,
   return items;
 }
 
+void AppendPallet(std::vector<TPalletData>& List, const std::string& FileName, const std::string& Path,
+                  const std::function<void(const std::string& Status)>& Report) {
+  auto report = [&](const std::string& status) {
+    if (Report) Report(status);
+  };
+  try {
+    report("ファイル【" + FileName + "】処理中...");
+    List.push_back({PalletNameOf(FileName), {}});
+    List.back().Items = ReadPalletFile(Path + FileName, [&](const std::string& section) {
+      report("プラグイン【" + section + "】追加中...");
+    });
+  } catch (...) {
+    // A palette that cannot be read is listed without colours; start-up goes on.
+  }
+}
+
 std::string PalletNameOf(const std::string& FileName) {
   return StringCut(FileName, ".", cpBefore, false);
 }

@@ -39,6 +39,13 @@ std::int32_t PalletValue(const std::string& Text);
 std::vector<TItemData> ReadPalletFile(const std::string& Path,
                                       std::function<void(const std::string& SectionName)> OnSection = {});
 
+// Appends the palette of the plug-in file Path + FileName to List, telling
+// Report what it is doing ("ファイル【…】処理中..." for the file, then
+// "プラグイン【…】追加中..." for each colour). A failure is not passed on:
+// a palette whose colours fail to read stays listed, without colours.
+void AppendPallet(std::vector<TPalletData>& List, const std::string& FileName, const std::string& Path,
+                  const std::function<void(const std::string& Status)>& Report);
+
 // The palette's name for a plug-in file name: everything before its last
 // "." (my.colors.hb gives my.colors).
 std::string PalletNameOf(const std::string& FileName);

@@ -141,6 +141,30 @@ class TestPalletFile : public QObject {
     QCOMPARE(hb::ReadPalletFile(path.toStdString()).size(), std::size_t(1));
   }
 
+  void appendingTellsEachStep() {
+    WriteBytes(dir.filePath(QStringLiteral("Pastels.hb")), "[Sky]\nR=135\n[夜]\nB=9\n");
+    std::vector<TPalletData> list{{"First", {}}};
+    std::vector<std::string> status;
+    const std::string folder = dir.path().toStdString() + "/";
+    hb::AppendPallet(list, "Pastels.hb", folder, [&](const std::string& s) { status.push_back(s); });
+    QCOMPARE(status, (std::vector<std::string>{"ファイル【Pastels.hb】処理中...", "プラグイン【Sky】追加中...",
+                                               "プラグイン【夜】追加中..."}));
+    QCOMPARE(list.size(), std::size_t(2));
+    QCOMPARE(list[1].Name, std::string("Pastels"));
+    QCOMPARE(Describe(list[1].Items), QByteArray("Sky(135,0,0) 夜(0,0,9)"));
+
+    // A file gone since the search, or a report that fails: still listed, without colours.
+    hb::AppendPallet(list, "gone.hb", folder, {});
+    hb::AppendPallet(list, "Pastels.hb", folder, [&](const std::string& s) {
+      if (s.rfind("プラグイン", 0) == 0) throw std::runtime_error("failed");
+    });
+    QCOMPARE(list.size(), std::size_t(4));
+    QCOMPARE(list[2].Name, std::string("gone"));
+    QVERIFY(list[2].Items.empty());
+    QCOMPARE(list[3].Name, std::string("Pastels"));
+    QVERIFY(list[3].Items.empty());
+  }
+
   void paletteNames_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("name");
