@@ -116,11 +116,11 @@ void TSidePanel::BuildPalletView(const TPalletData* Pallet) {
   progress->setValue(0);
   progress->show();
   SetScreenCursor(crHourGlass);
+  QWidget* panel = w_.pnlPallet;
   try {
     FreeControls(false);
 
     QScrollArea* box = w_.scbPalletWork;
-    QWidget* panel = w_.pnlPallet;
     panel->setGeometry(QRect(QPoint(0, 0), ClientRect(box).size()));
 
     int rows = 0;
@@ -134,11 +134,22 @@ void TSidePanel::BuildPalletView(const TPalletData* Pallet) {
         progress->setValue(progress->value() + 1);
         const TItemData& item = Pallet->Items[i];
         // Only the low 8 bits of each value make the colour: 256 shows as 0, -1 as 255.
+        // Rows lie on pages of the panel, the size of a page apart: Qt weighs
+        // every control against all its siblings when it paints, which over
+        // thousands of rows on one parent would grow with the square of them.
+        const int pageRow = rows % kRowsPerPage;
+        if (pageRow == 0) {
+          auto* page = new QWidget(panel);
+          page->setGeometry(0, rows * kSwatchSize, panel->width(), kRowsPerPage * kSwatchSize);
+          page->show();
+          pages_.push_back(page);
+        }
+        QWidget* page = pages_.back();
         TPictureButton* swatch =
-            w_.CreateSwatch(panel, QColor(item.R & 0xFF, item.G & 0xFF, item.B & 0xFF), item.Name);
+            w_.CreateSwatch(page, QColor(item.R & 0xFF, item.G & 0xFF, item.B & 0xFF), item.Name);
         PalletButtons.push_back(swatch);
 
-        auto* label = new QLabel(panel);
+        auto* label = new QLabel(page);
         label->setFont(w_.font());
         label->setTextFormat(Qt::PlainText);  // a name is text, never markup
         label->resize(label->width(), kSwatchSize);
@@ -147,7 +158,7 @@ void TSidePanel::BuildPalletView(const TPalletData* Pallet) {
         label->show();
         PalletLabels.push_back(label);
 
-        const int top = rows * kSwatchSize;
+        const int top = pageRow * kSwatchSize;
         swatch->move(0, top);
         label->move(kSwatchSize + 2, top + (kSwatchSize - label->height()) / 2);
         ++rows;
@@ -179,6 +190,7 @@ void TSidePanel::FreeControls(bool ProcessPendingFirst) {
   };
   free(std::exchange(PalletButtons, {}));
   free(std::exchange(PalletLabels, {}));
+  for (QWidget* page : std::exchange(pages_, {})) delete page;
 }
 
 bool TSidePanel::eventFilter(QObject* Watched, QEvent* Event) {

@@ -12,6 +12,7 @@
 
 class QLabel;
 class QScrollArea;
+class QWidget;
 class TfrmMain;
 class TPictureButton;
 
@@ -55,7 +56,10 @@ class TSidePanel : public QObject {
   void BuildPalletView(const TPalletData* Pallet);
   void FreeControls(bool ProcessPendingFirst);
 
+  static constexpr int kRowsPerPage = 100;
+
   TfrmMain& w_;
+  std::vector<QWidget*> pages_;  // the palette view's pages of rows, top down
   int wheelRemainder_ = 0;  // eighths of a degree not yet making a notch
 };
 

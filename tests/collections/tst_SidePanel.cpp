@@ -33,6 +33,13 @@ void WriteBytes(const QString& path, const std::string& bytes) {
   out << bytes;
 }
 
+// n colours named by their number, red counting up.
+std::string Numbered(int n) {
+  std::string s;
+  for (int i = 0; i < n; ++i) s += "[" + std::to_string(i) + "]\nR=" + std::to_string(i) + "\n";
+  return s;
+}
+
 std::string Twenty() {
   std::string s;
   for (int i = 0; i < 20; ++i)
@@ -46,6 +53,7 @@ std::string Twenty() {
 const std::vector<std::pair<QString, std::string>> kFixtures = {
     {"Twenty.hb", Twenty()},
     {"Odd.hb", "[Odd colour]\nR=300\nG=-1\nB=0\n[Black]\n"},
+    {"Huge.hb", Numbered(10001)},
     {"Empty.hb", "no sections here\njust=text\n"},
     {"garbage.hb", std::string("\x00\xff\xfe[\x81\x5c\x00]=\n\x1b", 12)},
     {"Dup.HB", "[Upper]\nR=1\n"},
@@ -57,7 +65,7 @@ const std::vector<std::pair<QString, std::string>> kFixtures = {
 };
 
 const QStringList kListed = {"【キープデータ】", "【履歴データ】", "CSSカラー名", "Dup", "Dup", "Empty", "garbage",
-                             "Odd", "Twenty", "Webセーフカラー", "Windows", "日本の伝統色"};
+                             "Huge", "Odd", "Twenty", "Webセーフカラー", "Windows", "日本の伝統色"};
 
 } // namespace
 
@@ -69,10 +77,12 @@ class TestSidePanel : public QObject {
 
   QColor Current() const { return QColor(w->SpnRed->Value(), w->SpnGreen->Value(), w->SpnBlue->Value()); }
 
-  // Chooses an item as the user does.
+  // Chooses an item as the user does, the event loop running before and after.
   void Choose(int index) {
+    QCoreApplication::processEvents();
     w->cmbPalletSelect->setCurrentIndex(index);
     emit w->cmbPalletSelect->activated(index);
+    QCoreApplication::processEvents();
   }
   void Choose(const QString& name) { Choose(int(kListed.indexOf(name))); }
 
@@ -171,14 +181,13 @@ class TestSidePanel : public QObject {
     for (int row = 0; row < 20; ++row) {
       TPictureButton* swatch = w->PalletButtons()[row];
       QLabel* label = w->PalletLabels()[row];
-      QCOMPARE(swatch->pos(), QPoint(0, row * 25));
+      QCOMPARE(swatch->mapTo(w->pnlPallet, QPoint(0, 0)), QPoint(0, row * 25));
       QCOMPARE(swatch->Color(), QColor(row * 10, 200 - row, 7));
-      QCOMPARE(label->x(), 27);
-      QCOMPARE(label->y(), row * 25 + (25 - label->height()) / 2);
+      QCOMPARE(label->mapTo(w->pnlPallet, QPoint(0, 0)), QPoint(27, row * 25 + (25 - label->height()) / 2));
       QCOMPARE(label->text(), QStringLiteral("Colour %1").arg(row));
       QCOMPARE(swatch->Hint(), QStringLiteral("R:%1 G:%2 B:7 Colour %3").arg(row * 10).arg(200 - row).arg(row));
     }
-    QCOMPARE(w->PalletButtons().back()->y(), 475);
+    QCOMPARE(w->PalletButtons().back()->mapTo(w->pnlPallet, QPoint(0, 0)).y(), 475);
     QCOMPARE(w->pnlPallet->height(), 500);
     QVERIFY(w->scbPalletWork->verticalScrollBar()->maximum() > 0);
     // The rebuild's progress bar and hourglass are gone again.
@@ -230,6 +239,23 @@ class TestSidePanel : public QObject {
     QCOMPARE(w->PalletButtons()[0]->Color(), QColor(44, 255, 0));
     QCOMPARE(w->PalletButtons()[0]->Hint(), QStringLiteral("R:44 G:255 B:0 Odd colour"));
     QCOMPARE(w->PalletButtons()[1]->Color(), QColor(0, 0, 0));
+  }
+
+  void largePaletteShowsItsFirstTenThousand() {
+    Choose("Huge");
+    QCOMPARE(w->PalletButtons().size(), std::size_t(10000));
+    QCOMPARE(w->PalletLabels().size(), std::size_t(10000));
+    QCOMPARE(w->pnlPallet->height(), 250000);
+    for (int row : {0, 99, 100, 101, 4321, 9999}) {
+      QCOMPARE(w->PalletButtons()[row]->mapTo(w->pnlPallet, QPoint(0, 0)), QPoint(0, row * 25));
+      QCOMPARE(w->PalletLabels()[row]->mapTo(w->pnlPallet, QPoint(0, 0)).x(), 27);
+      QCOMPARE(w->PalletLabels()[row]->text(), QString::number(row));
+      QCOMPARE(w->PalletButtons()[row]->Color().red(), row & 0xFF);
+    }
+    // Labels are clipped by the panel, not by anything narrower.
+    QCOMPARE(w->PalletLabels()[9999]->parentWidget()->width(), w->pnlPallet->width());
+    Choose("Odd");
+    QCOMPARE(w->pnlPallet->findChildren<QWidget*>().size(), 2 * 2 + 1);
   }
 
   void unknownNameLeavesViewEmpty() {
