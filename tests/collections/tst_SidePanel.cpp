@@ -290,6 +290,18 @@ class TestSidePanel : public QObject {
     QCOMPARE(w->PalletButtons().size(), std::size_t(20));
   }
 
+  void closingFreesThePaletteView() {
+    Choose("Twenty");
+    QPointer<TPictureButton> swatch(w->PalletButtons().front());
+    QPointer<QLabel> label(w->PalletLabels().back());
+    w->FreePalletView();
+    QVERIFY(swatch.isNull());
+    QVERIFY(label.isNull());
+    QVERIFY(w->PalletButtons().empty());
+    QVERIFY(w->PalletLabels().empty());
+    QVERIFY(w->pnlPallet->findChildren<QWidget*>().isEmpty());
+  }
+
   void wheel_data() {
     QTest::addColumn<int>("view");  // 0 keep, 1 history, 2 palette
     QTest::addColumn<QList<int>>("deltas");
