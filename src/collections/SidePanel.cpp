@@ -133,7 +133,6 @@ void TSidePanel::BuildPalletView(const TPalletData* Pallet) {
       for (std::size_t i = 0; i < count; ++i) {
         progress->setValue(progress->value() + 1);
         const TItemData& item = Pallet->Items[i];
-        // Only the low 8 bits of each value make the colour: 256 shows as 0, -1 as 255.
         // Rows lie on pages of the panel, the size of a page apart: Qt weighs
         // every control against all its siblings when it paints, which over
         // thousands of rows on one parent would grow with the square of them.
@@ -145,6 +144,7 @@ void TSidePanel::BuildPalletView(const TPalletData* Pallet) {
           pages_.push_back(page);
         }
         QWidget* page = pages_.back();
+        // Only the low 8 bits of each value make the colour: 256 shows as 0, -1 as 255.
         TPictureButton* swatch =
             w_.CreateSwatch(page, QColor(item.R & 0xFF, item.G & 0xFF, item.B & 0xFF), item.Name);
         PalletButtons.push_back(swatch);
