@@ -20,16 +20,16 @@ cases=(
   "tinykeys 13500000" "tinykeys 27000000"
   "million 500000" "million 1000000"
 )
-printf '%-9s %10s %9s %8s %9s %8s %7s\n' case count MB seconds sections "peak MB" "x size"
+printf '%-9s %10s %9s %8s %8s %9s %8s %7s\n' case count MB seconds "CPU s" sections "peak MB" "x size"
 for c in "${cases[@]}"; do
   set -- $c
   file="$dir/$1.ini"
   "$prog" make "$1" "$2" "$file"
   bytes=$(stat -c %s "$file")
   if out=$(timeout "$limit" "$prog" read "$file"); then
-    read -r secs names before after <<<"$out"
-    awk -v c="$1" -v n="$2" -v b="$bytes" -v s="$secs" -v k="$names" -v p0="$before" -v p1="$after" \
-      'BEGIN { printf "%-9s %10s %9.1f %8.3f %9d %8.1f %7.2f\n", c, n, b / 1e6, s, k, p1 / 1024, (p1 - p0) * 1024 / b }'
+    read -r secs cpu names before after <<<"$out"
+    awk -v c="$1" -v n="$2" -v b="$bytes" -v s="$secs" -v u="$cpu" -v k="$names" -v p0="$before" -v p1="$after" \
+      'BEGIN { printf "%-9s %10s %9.1f %8.3f %8.3f %9d %8.1f %7.2f\n", c, n, b / 1e6, s, u, k, p1 / 1024, (p1 - p0) * 1024 / b }'
   else
     printf '%-9s %10s %9.1f %8s\n' "$1" "$2" "$(awk -v b="$bytes" 'BEGIN { print b / 1e6 }')" ">${limit}s"
   fi

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
 #include <iconv.h>
 #include <stdexcept>
 
@@ -116,6 +118,12 @@ std::size_t CharCount(CodePage cp, std::string_view s) {
 
 bool IsValidUtf8(std::string_view s) {
   for (std::size_t pos = 0; pos < s.size();) {
+    // ASCII, by far the most of any INI file, eight bytes at a time.
+    std::uint64_t w;
+    if (s.size() - pos >= 8 && (std::memcpy(&w, s.data() + pos, 8), (w & 0x8080808080808080ull) == 0)) {
+      pos += 8;
+      continue;
+    }
     const std::size_t len = Utf8SequenceLength(s, pos);
     if (len == 0) return false;
     pos += len;
@@ -124,8 +132,14 @@ bool IsValidUtf8(std::string_view s) {
 }
 
 bool IsAscii(std::string_view s) {
-  for (char c : s)
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  std::size_t pos = 0;
+  for (; pos + 8 <= s.size(); pos += 8) {
+    std::uint64_t w;
+    std::memcpy(&w, s.data() + pos, 8);
+    if (w & 0x8080808080808080ull) return false;
+  }
+  for (; pos < s.size(); ++pos)
+    if (static_cast<unsigned char>(s[pos]) >= 0x80) return false;
   return true;
 }
 

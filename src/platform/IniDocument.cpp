@@ -35,11 +35,14 @@ struct LineSpan {
 
 LineSpan LineAt(std::string_view s, std::size_t pos) {
   const char* p = s.data();
-  std::size_t i = pos;
-  while (i < s.size() && !IsBreak(p[i])) ++i;
-  if (i == s.size()) return {i, i};
-  if (p[i] == '\r' && i + 1 < s.size() && p[i + 1] == '\n') return {i, i + 2};
-  return {i, i + 1};
+  const auto* lf = static_cast<const char*>(std::memchr(p + pos, '\n', s.size() - pos));
+  const std::size_t nl = lf ? std::size_t(lf - p) : s.size();
+  const auto* cr = static_cast<const char*>(std::memchr(p + pos, '\r', nl - pos));
+  if (cr) {
+    const std::size_t i = std::size_t(cr - p);
+    return {i, i + 1 == nl && lf ? nl + 1 : i + 1};
+  }
+  return {nl, lf ? nl + 1 : nl};
 }
 
 // A line kept as a string, without its line ending.
