@@ -336,8 +336,10 @@ struct IniDocument::Impl {
   // Nothing but ASCII so far: the file may still become UTF-8 with a BOM
   // without any conversion.
   bool pureAscii = true;
-  // False for UTF-16 with an odd last byte, which no write would keep.
+  // False for UTF-16 with an odd last byte (kept in oddByte), which is no
+  // character: a write would have to guess where it belongs.
   bool writable = true;
+  std::string oddByte;
   std::string_view eol = "\r\n";
 
   std::deque<BaseSection> sections;  // grows without moving what it holds
@@ -358,6 +360,7 @@ struct IniDocument::Impl {
     if (detected == TextEncoding::Utf16Le || detected == TextEncoding::Utf16Be) {
       encoding = detected;
       base = Utf16ToUtf8(std::string_view(bytes).substr(2), detected == TextEncoding::Utf16Be, &writable);
+      if (!writable) oddByte = bytes.substr(bytes.size() - 1);
       bytes = std::string();
       if (base.size() > 0xFFFFFFFEull) throw std::length_error("INI file of 4 GiB or more");
       pureAscii = false;
@@ -548,7 +551,7 @@ struct IniDocument::Impl {
       for (std::uint32_t id : s.lines) out.append(lines[id]);
     if (encoding == TextEncoding::Utf16Le || encoding == TextEncoding::Utf16Be) {
       const bool big = encoding == TextEncoding::Utf16Be;
-      return std::string(big ? kUtf16BeBom : kUtf16LeBom) + Utf8ToUtf16(out, big);
+      return std::string(big ? kUtf16BeBom : kUtf16LeBom) + Utf8ToUtf16(out, big) + oddByte;
     }
     return out;
   }
