@@ -187,16 +187,14 @@ std::string FoldUtf8(std::string_view s) {
         QString::fromUtf8(s.data(), qsizetype(s.size())).toCaseFolded().toUtf8();
     return std::string(folded.constData(), std::size_t(folded.size()));
   }
-  std::string out(s);
-  for (char& c : out) c = AsciiLower(c);
-  return out;
+  return AsciiLowered(s);
 }
 
 // CP932 to UTF-8 that keeps the file's structure. A lead byte whose partner
 // cannot end a character (a line break, a blank, "=", ...) becomes U+FFFD on
 // its own and leaves the partner standing; a plain conversion would swallow
-// it and turn "ab<lead>=1" into a line without "=". Names are decoded the
-// same way, so a file converted as a whole keeps every name and value.
+// it and turn "ab<lead>=1" into a line without "=". Names and values are
+// read this way; a whole file is only ever converted when no byte is lost.
 std::string Cp932ToUtf8Kept(std::string_view s) {
   auto trail = [](unsigned char b) { return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC); };
   std::string out;
