@@ -383,6 +383,7 @@ class TestIniFile : public QObject {
 
     // An odd last byte cannot be written back: reads, refuses writes.
     const std::string odd = utf16("[a]\r\nk=1\r\n") + "x";
+    QCOMPARE(IniDocument(odd).ToBytes(), odd);
     WriteBytes(path, odd);
     IniFile broken(path.toStdString());
     QCOMPARE(broken.ReadInteger("a", "k", 0), 1);
