@@ -8,6 +8,7 @@
 #include <string>
 
 #include "capture/ScreenColorPicker.h"
+#include "color/ColorValue.h"
 #include "support/Controls.h"
 #include "support/PictureButton.h"
 
@@ -21,13 +22,6 @@ class QProgressBar;
 class QPushButton;
 class QScrollArea;
 class QToolBar;
-
-// The three components of a colour; -1 in PendingColor means "not given".
-struct TColorData {
-  int R = 0;
-  int G = 0;
-  int B = 0;
-};
 
 class TfrmMain : public QWidget {
   Q_OBJECT

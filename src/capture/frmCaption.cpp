@@ -9,7 +9,7 @@
 #include "app/frmMain.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Screen.h"
-#include "support/CharText.h"
+#include "support/ProcessPending.h"
 
 TfrmCaption* frmCaption = nullptr;
 
