@@ -18,6 +18,7 @@
 #include <thread>
 
 #include "app/AppStyle.h"
+#include "capture/ScreenColorPicker.h"
 #include "chart/HSVColorChart.h"
 #include "platform/AppPaths.h"
 #include "platform/ScreenCursor.h"

@@ -33,8 +33,10 @@ void TTimer::Restart() {
     id_ = 0;
   }
   // Short intervals need the precise timer: the eyedropper samples every millisecond.
-  if (enabled_ && interval_ > 0 && onTimer_)
+  if (enabled_ && interval_ > 0 && onTimer_) {
     id_ = startTimer(interval_, interval_ < 20 ? Qt::PreciseTimer : Qt::CoarseTimer);
+    ++starts_;
+  }
 }
 
 void TTimer::timerEvent(QTimerEvent* event) {

@@ -22,6 +22,9 @@ class TTimer : public QObject {
   void SetOnTimer(TNotifyEvent handler);
   // Whether the underlying timer is running (enabled, interval and handler).
   bool Running() const { return id_ != 0; }
+  // How many times the underlying timer was started: each start begins a
+  // full interval, so a running timer that is not restarted keeps its phase.
+  int Starts() const { return starts_; }
 
  protected:
   void timerEvent(QTimerEvent* event) override;
@@ -33,6 +36,7 @@ class TTimer : public QObject {
   bool enabled_ = false;
   int interval_;
   int id_ = 0;
+  int starts_ = 0;
 };
 
 } // namespace hb

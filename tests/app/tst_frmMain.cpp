@@ -18,6 +18,7 @@
 
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
+#include "capture/ScreenColorPicker.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Shell.h"
 
