@@ -16,7 +16,7 @@
 #include "MainWindowBench.h"
 #include "collections/PalletFile.h"
 #include "collections/SidePanel.h"
-#include "support/CharText.h"
+#include "support/ProcessPending.h"
 #include "support/FindFile.h"
 
 namespace {

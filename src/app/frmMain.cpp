@@ -18,13 +18,14 @@
 #include <thread>
 
 #include "app/AppStyle.h"
+#include "capture/ScreenColorPicker.h"
 #include "chart/HSVColorChart.h"
 #include "collections/SidePanel.h"
 #include "platform/AppPaths.h"
 #include "platform/ScreenCursor.h"
 #include "platform/Shell.h"
-#include "support/CharText.h"
 #include "support/FindFile.h"
+#include "support/ProcessPending.h"
 
 TfrmMain* frmMain = nullptr;
 
@@ -453,7 +454,7 @@ void TfrmMain::FormCreate(QObject*) {
   FindFile1->Execute();
   hb::ProcessPending();
 
-  // 9. The kept colours are read from the settings file here.
+  // 9. The keep list is not read yet: there is no keep list to read it into.
   StatusText = "キープデータ読み込み...";
 
   // 10.

@@ -15,7 +15,7 @@
 #include "collections/SwatchGrid.h"
 #include "platform/CodePage.h"
 #include "platform/ScreenCursor.h"
-#include "support/CharText.h"
+#include "support/ProcessPending.h"
 
 namespace hb {
 

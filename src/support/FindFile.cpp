@@ -8,7 +8,7 @@
 #include <chrono>
 #include <memory>
 
-#include "support/CharText.h"
+#include "support/ProcessPending.h"
 
 namespace {
 
