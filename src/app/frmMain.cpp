@@ -20,9 +20,11 @@
 #include "app/AppStyle.h"
 #include "capture/ScreenColorPicker.h"
 #include "chart/HSVColorChart.h"
+#include "collections/SidePanel.h"
 #include "platform/AppPaths.h"
 #include "platform/ScreenCursor.h"
 #include "platform/Shell.h"
+#include "support/FindFile.h"
 #include "support/ProcessPending.h"
 
 TfrmMain* frmMain = nullptr;
@@ -420,6 +422,7 @@ void TfrmMain::WireHandlers() {
   timOptionPanel->SetOnTimer([this](QObject* sender) { timOptionPanelTimer(sender); });
   WireCapture();
   WireChart();
+  WirePallets();
 }
 
 // ---- Start-up ---------------------------------------------------------------
@@ -442,10 +445,13 @@ void TfrmMain::FormCreate(QObject*) {
   // 6.
   ClearPendingColor();
 
-  // 7-8. No palette plug-in files are looked for yet: only the status text and
-  // the pauses of this step are kept.
+  // 7-8. The palette plug-in files beside the executable, each loaded as it is found.
   StatusText = "HBファイル検索中...";
   hb::ProcessPending();
+  FindFile1->FileMask.push_back("*.hb");
+  FindFile1->IsFindSub = false;
+  FindFile1->FolderName = hb::FolderOf(hb::ExecutablePath());
+  FindFile1->Execute();
   hb::ProcessPending();
 
   // 9. The keep list is not read yet: there is no keep list to read it into.
@@ -469,6 +475,7 @@ void TfrmMain::FormCreate(QObject*) {
     cmbPalletSelect->addItem(QString::fromUtf8("【キープデータ】"));
     cmbPalletSelect->addItem(QString::fromUtf8("【履歴データ】"));
     cmbPalletSelect->setCurrentIndex(0);
+    SidePanel->ListPallets();
   }
 
   // 14. The history timer.

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "color/ColorValue.h"
 #include "support/Controls.h"
@@ -24,10 +25,14 @@ class QPushButton;
 class QScrollArea;
 class QToolBar;
 class TfrmCaption;
+class TFindFile;
 class TScreenColorPicker;
+struct TPalletData;
+struct TSearchRec;
 
 namespace hb {
 class TCaptureBurst;
+class TSidePanel;
 }
 
 class TfrmMain : public QWidget {
@@ -94,6 +99,28 @@ class TfrmMain : public QWidget {
   void imgHSVMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::MouseButtons Shift, int X, int Y);
   void imgHSVMouseMove(QObject* Sender, Qt::MouseButtons Shift, int X, int Y);
   void imgHSVMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::MouseButtons Shift, int X, int Y);
+
+  // ---- Swatches (src/collections) ----------------------------------------------
+  // A swatch of a side-panel view or of the hue schemes, set up the one common
+  // way, shown; its click makes its colour current.
+  TPictureButton* CreateSwatch(QWidget* Parent, const QColor& Color, const std::string& HintSuffix);
+  void btnClicktoColorPanel(QObject* Sender);
+
+  // ---- Palettes and the side panel's views (src/collections) --------------------
+  TFindFile* FindFile1 = nullptr;
+  hb::TSidePanel* SidePanel = nullptr;
+  void FindFile1Find(const std::string& FileName, const std::string& Path, TSearchRec Search, bool& Cancel);
+  void cmbPalletSelectChange(QObject* Sender);
+  void ShowPallet(const std::string& Name);
+  void FormMouseWheelDown(QObject* Sender, Qt::KeyboardModifiers Shift, const QPoint& MousePos, bool& Handled);
+  void FormMouseWheelUp(QObject* Sender, Qt::KeyboardModifiers Shift, const QPoint& MousePos, bool& Handled);
+  // The palettes loaded at start-up; the palette view's swatches and labels,
+  // entry i of each for item i of the palette on view.
+  const std::vector<TPalletData>& PalletList() const;
+  const std::vector<TPictureButton*>& PalletButtons() const;
+  const std::vector<QLabel*>& PalletLabels() const;
+  // Frees the palette view's controls one by one (when the window closes).
+  void FreePalletView();
 
   // ---- Layout: toolbar -------------------------------------------------------
   QWidget* TBDock1 = nullptr;
@@ -210,6 +237,7 @@ class TfrmMain : public QWidget {
   void WireHandlers();
   void WireCapture();
   void WireChart();
+  void WirePallets();
 
   int refreshDepth_ = 0;
   int maxRefreshDepth_ = 0;
