@@ -22,6 +22,13 @@ class QPushButton;
 class QScrollArea;
 class QToolBar;
 
+namespace hb {
+class TColorOutput;
+class TSaveDialog;
+class TSchemeRow;
+struct THSVColor;
+} // namespace hb
+
 // The three components of a colour; -1 in PendingColor means "not given".
 struct TColorData {
   int R = 0;
@@ -62,8 +69,6 @@ class TfrmMain : public QWidget {
   std::string ColorDataToHex(const TColorData& Color) const;
   void SetColorHint(TPictureButton* Button, const std::string& Suffix);
   int HexToInt(const std::string& Text) const;
-  void timOptionPanelTimer(QObject* Sender);
-  void btnHSVOptionS_Click(QObject* Sender);
 
   // Test seams of the refresh: a hook called before each of its steps (it may
   // throw to stand for a failure), and how deeply refreshes were ever nested.
@@ -95,16 +100,46 @@ class TfrmMain : public QWidget {
   TPictureButton* CreateSwatch(QWidget* Parent, const QColor& Color, const std::string& HintSuffix);
   void btnClicktoColorPanel(QObject* Sender);
 
+  // ---- Hue-scheme swatches (src/chart) -----------------------------------------
+  hb::TSchemeRow* SchemeRow = nullptr;
+  void timOptionPanelTimer(QObject* Sender);
+  void btnHSVOptionS_Click(QObject* Sender);
+  void UpdateSchemeSwatches();
+  void ClearSchemeSwatches();
+  QColor SchemeColorAt(hb::THSVColor HSV, int Offset) const;
+  void AddSchemeColor(const QColor& Color);
+  void BuildSchemeSwatches();
+
+  // ---- Colour codes to the clipboard, colour image file (src/output) -----------
+  hb::TColorOutput* ColorOutput = nullptr;
+  hb::TSaveDialog* SaveDialog1 = nullptr;
+  QMenu* TBPopupMenu1 = nullptr;
+  QMenu* TBSubmenuItem4 = nullptr;
+  QAction* TB_Out_ColorImage = nullptr;
+  QAction* TB_Out_RGB = nullptr;
+  QAction* TB_Out_Hex = nullptr;
+  QAction* TB_Out_HTML = nullptr;
+  QAction* TB_Out_VBCode = nullptr;
+  QMenu* TB_SumMenuPopUp = nullptr;
+  void PutClipboardText(const std::string& Text);
+  void TB_Out_RGBClick(QObject* Sender);
+  void TB_Out_HexClick(QObject* Sender);
+  void TB_Out_HTMLClick(QObject* Sender);
+  void TB_Out_VBCodeClick(QObject* Sender);
+  void TB_SaveColorImageClick(QObject* Sender);
+
   // ---- Layout: toolbar -------------------------------------------------------
   QWidget* TBDock1 = nullptr;
   QToolBar* TBToolbar2 = nullptr;
   QAction* TB_OutPut = nullptr;
   QAction* TB_SaveColorImage = nullptr;
   QMenu* TBSubmenuItem2 = nullptr;
+  QAction* TBItem1 = nullptr;
   QAction* TBItem2 = nullptr;
   QAction* TBItem4 = nullptr;
   QAction* TBItem5 = nullptr;
   QAction* TBItem6 = nullptr;
+  QMenu* TBSubmenuItem3 = nullptr;
   QAction* TB_PlugInEditor = nullptr;
   QAction* TBHelp = nullptr;
   QAction* TBItem3 = nullptr;
@@ -210,6 +245,8 @@ class TfrmMain : public QWidget {
   void WireHandlers();
   void WireCapture();
   void WireChart();
+  void WireScheme();
+  void WireOutput();
 
   int refreshDepth_ = 0;
   int maxRefreshDepth_ = 0;

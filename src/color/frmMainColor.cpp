@@ -252,12 +252,3 @@ void TfrmMain::SetColorHint(TPictureButton* Button, const std::string& Suffix) {
 }
 
 int TfrmMain::HexToInt(const std::string& Text) const { return hb::HexToInt(Text); }
-
-// ---- Scheme swatch timer ------------------------------------------------------
-
-void TfrmMain::timOptionPanelTimer(QObject*) {
-  // One-shot: the scheme swatches are rebuilt from the HSV track bars here.
-  timOptionPanel->SetEnabled(false);
-}
-
-void TfrmMain::btnHSVOptionS_Click(QObject*) { timOptionPanel->SetEnabled(true); }
