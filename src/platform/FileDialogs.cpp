@@ -57,7 +57,7 @@ TSaveFileDialog::TSaveFileDialog(QWidget* parent, const SaveDialogRequest& reque
   setAcceptMode(QFileDialog::AcceptSave);
   setFileMode(QFileDialog::AnyFile);
   setWindowTitle(request.title.empty() ? QString::fromUtf8("名前を付けて保存") : QString::fromStdString(request.title));
-  setLabelText(QFileDialog::LookIn, QString::fromUtf8("保存する場所(&I):"));
+  setLabelText(QFileDialog::LookIn, QString::fromUtf8("保存する場所:"));
   setLabelText(QFileDialog::FileName, QString::fromUtf8("ファイル名(&N):"));
   setLabelText(QFileDialog::FileType, QString::fromUtf8("ファイルの種類(&T):"));
   setLabelText(QFileDialog::Accept, QString::fromUtf8("保存(&S)"));
