@@ -46,7 +46,8 @@ void TColorOutput::SaveColorImage(TSaveDialog& dialog) {
   try {
     WriteColorImage(dialog.FileName, ColorImage(sources_.view->Color()));
   } catch (const std::exception& error) {
-    MessageDlg(error.what(), TMsgDlgType::mtError, mbOK);
+    // "<path> に書き込めません" in the standard error box; nothing was written.
+    ShowException(error);
     return;
   }
   MessageDlg("保存しました", TMsgDlgType::mtInformation, mbOK);

@@ -34,7 +34,7 @@ class TColorOutput : public QObject {
   void OutVBCode();
 
   // Asks for a file with dialog and writes the colour image there: "保存しました"
-  // when it is written, "<path> に書き込めません" when not.
+  // when it is written, "<path> に書き込めません" in the error box when not.
   void SaveColorImage(TSaveDialog& dialog);
 
  private:

@@ -197,7 +197,8 @@ class TestOutputCommands : public QObject {
     QCOMPARE(r.options, unsigned(hb::ofOverwritePrompt | hb::ofPathMustExist | hb::ofNoReadOnlyReturn));
 
     if (box == "error") {
-      QCOMPARE(Texts(boxes.boxes), QStringList{QString::fromUtf8("エラー: ") + path + QString::fromUtf8(" に書き込めません")});
+      QCOMPARE(Texts(boxes.boxes), QStringList{QString::fromUtf8("Huebrook: ") + path + QString::fromUtf8(" に書き込めません")});
+      QCOMPARE(boxes.boxes.shown[0].type, hb::TMsgDlgType::mtError);
     } else {
       QCOMPARE(Texts(boxes.boxes), box.isEmpty() ? QStringList{} : QStringList{box});
     }
