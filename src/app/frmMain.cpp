@@ -171,14 +171,19 @@ void TfrmMain::CreateToolbar() {
   saveMenu->addAction(TB_SaveColorImage);
   TBSubmenuItem2 = new hb::TFlatMenu(QString::fromUtf8("カラーコードをクリップボードに出力"), saveMenu);
   TBSubmenuItem2->setObjectName(QStringLiteral("TBSubmenuItem2"));
+  TBItem1 = action("TBItem1", "カラーイメージ出力", nullptr);
   TBItem2 = action("TBItem2", "RGB", nullptr);
   TBItem4 = action("TBItem4", "16進", nullptr);
   TBItem5 = action("TBItem5", "色コード【ＨＴＭＬコード用】出力", nullptr);
   TBItem6 = action("TBItem6", "色コード【ＶＢコード用】出力", nullptr);
+  TBItem1->setVisible(false);
   TBItem5->setVisible(false);
   TBItem6->setVisible(false);
-  TBSubmenuItem2->addActions({TBItem2, TBItem4, TBItem5, TBItem6});
+  TBSubmenuItem2->addActions({TBItem1, TBItem2, TBItem4, TBItem5, TBItem6});
   saveMenu->addMenu(TBSubmenuItem2);
+  TBSubmenuItem3 = new hb::TFlatMenu(QString::fromUtf8("ファイルに出力"), saveMenu);
+  TBSubmenuItem3->setObjectName(QStringLiteral("TBSubmenuItem3"));
+  saveMenu->addMenu(TBSubmenuItem3)->setVisible(false);
 
   TB_OutPut = action("TB_OutPut", "保存", ":/toolbar/save.png");
   TB_OutPut->setMenu(saveMenu);
@@ -411,7 +416,7 @@ void TfrmMain::WireHandlers() {
   connect(TB_End, &QAction::triggered, this, [this] { TB_EndClick(TB_End); });
   // Commands whose windows and outputs are not part of the program yet stay
   // greyed rather than doing nothing when chosen.
-  for (QAction* pending : {TB_SaveColorImage, TBItem2, TBItem4, TB_PlugInEditor, TBItem3})
+  for (QAction* pending : {TB_PlugInEditor, TBItem3})
     pending->setEnabled(false);
 
   connect(cmdReset, &QAbstractButton::clicked, this, [this] { cmdResetClick(cmdReset); });
@@ -423,6 +428,8 @@ void TfrmMain::WireHandlers() {
   WireCapture();
   WireChart();
   WirePallets();
+  WireScheme();
+  WireOutput();
 }
 
 // ---- Start-up ---------------------------------------------------------------

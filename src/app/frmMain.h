@@ -33,6 +33,10 @@ struct TSearchRec;
 namespace hb {
 class TCaptureBurst;
 class TSidePanel;
+class TColorOutput;
+class TSaveDialog;
+class TSchemeRow;
+struct THSVColor;
 }
 
 class TfrmMain : public QWidget {
@@ -68,8 +72,6 @@ class TfrmMain : public QWidget {
   std::string ColorDataToHex(const TColorData& Color) const;
   void SetColorHint(TPictureButton* Button, const std::string& Suffix);
   int HexToInt(const std::string& Text) const;
-  void timOptionPanelTimer(QObject* Sender);
-  void btnHSVOptionS_Click(QObject* Sender);
 
   // Test seams of the refresh: a hook called before each of its steps (it may
   // throw to stand for a failure), and how deeply refreshes were ever nested.
@@ -121,6 +123,33 @@ class TfrmMain : public QWidget {
   const std::vector<QLabel*>& PalletLabels() const;
   // Frees the palette view's controls one by one (when the window closes).
   void FreePalletView();
+  // ---- Hue-scheme swatches (src/chart) -----------------------------------------
+  hb::TSchemeRow* SchemeRow = nullptr;
+  void timOptionPanelTimer(QObject* Sender);
+  void btnHSVOptionS_Click(QObject* Sender);
+  void UpdateSchemeSwatches();
+  void ClearSchemeSwatches();
+  QColor SchemeColorAt(hb::THSVColor HSV, int Offset) const;
+  void AddSchemeColor(const QColor& Color);
+  void BuildSchemeSwatches();
+
+  // ---- Colour codes to the clipboard, colour image file (src/output) -----------
+  hb::TColorOutput* ColorOutput = nullptr;
+  hb::TSaveDialog* SaveDialog1 = nullptr;
+  QMenu* TBPopupMenu1 = nullptr;
+  QMenu* TBSubmenuItem4 = nullptr;
+  QAction* TB_Out_ColorImage = nullptr;
+  QAction* TB_Out_RGB = nullptr;
+  QAction* TB_Out_Hex = nullptr;
+  QAction* TB_Out_HTML = nullptr;
+  QAction* TB_Out_VBCode = nullptr;
+  QMenu* TB_SumMenuPopUp = nullptr;
+  void PutClipboardText(const std::string& Text);
+  void TB_Out_RGBClick(QObject* Sender);
+  void TB_Out_HexClick(QObject* Sender);
+  void TB_Out_HTMLClick(QObject* Sender);
+  void TB_Out_VBCodeClick(QObject* Sender);
+  void TB_SaveColorImageClick(QObject* Sender);
 
   // ---- Layout: toolbar -------------------------------------------------------
   QWidget* TBDock1 = nullptr;
@@ -128,10 +157,12 @@ class TfrmMain : public QWidget {
   QAction* TB_OutPut = nullptr;
   QAction* TB_SaveColorImage = nullptr;
   QMenu* TBSubmenuItem2 = nullptr;
+  QAction* TBItem1 = nullptr;
   QAction* TBItem2 = nullptr;
   QAction* TBItem4 = nullptr;
   QAction* TBItem5 = nullptr;
   QAction* TBItem6 = nullptr;
+  QMenu* TBSubmenuItem3 = nullptr;
   QAction* TB_PlugInEditor = nullptr;
   QAction* TBHelp = nullptr;
   QAction* TBItem3 = nullptr;
@@ -238,6 +269,8 @@ class TfrmMain : public QWidget {
   void WireCapture();
   void WireChart();
   void WirePallets();
+  void WireScheme();
+  void WireOutput();
 
   int refreshDepth_ = 0;
   int maxRefreshDepth_ = 0;
