@@ -19,10 +19,12 @@
 
 #include "app/AppStyle.h"
 #include "chart/HSVColorChart.h"
+#include "collections/SidePanel.h"
 #include "platform/AppPaths.h"
 #include "platform/ScreenCursor.h"
 #include "platform/Shell.h"
 #include "support/CharText.h"
+#include "support/FindFile.h"
 
 TfrmMain* frmMain = nullptr;
 
@@ -419,6 +421,7 @@ void TfrmMain::WireHandlers() {
   timOptionPanel->SetOnTimer([this](QObject* sender) { timOptionPanelTimer(sender); });
   WireCapture();
   WireChart();
+  WirePallets();
 }
 
 // ---- Start-up ---------------------------------------------------------------
@@ -441,9 +444,13 @@ void TfrmMain::FormCreate(QObject*) {
   // 6.
   ClearPendingColor();
 
-  // 7-8. The palette plug-in files beside the executable are looked for here.
+  // 7-8. The palette plug-in files beside the executable, each loaded as it is found.
   StatusText = "HBファイル検索中...";
   hb::ProcessPending();
+  FindFile1->FileMask.push_back("*.hb");
+  FindFile1->IsFindSub = false;
+  FindFile1->FolderName = hb::FolderOf(hb::ExecutablePath());
+  FindFile1->Execute();
   hb::ProcessPending();
 
   // 9. The kept colours are read from the settings file here.
@@ -467,6 +474,7 @@ void TfrmMain::FormCreate(QObject*) {
     cmbPalletSelect->addItem(QString::fromUtf8("【キープデータ】"));
     cmbPalletSelect->addItem(QString::fromUtf8("【履歴データ】"));
     cmbPalletSelect->setCurrentIndex(0);
+    SidePanel->ListPallets();
   }
 
   // 14. The history timer.

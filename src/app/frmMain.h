@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "capture/ScreenColorPicker.h"
 #include "support/Controls.h"
@@ -21,6 +22,12 @@ class QProgressBar;
 class QPushButton;
 class QScrollArea;
 class QToolBar;
+class TFindFile;
+struct TPalletData;
+struct TSearchRec;
+namespace hb {
+class TSidePanel;
+}
 
 // The three components of a colour; -1 in PendingColor means "not given".
 struct TColorData {
@@ -88,6 +95,28 @@ class TfrmMain : public QWidget {
   void imgHSVMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::MouseButtons Shift, int X, int Y);
   void imgHSVMouseMove(QObject* Sender, Qt::MouseButtons Shift, int X, int Y);
   void imgHSVMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::MouseButtons Shift, int X, int Y);
+
+  // ---- Swatches (src/collections) ----------------------------------------------
+  // A swatch of a side-panel view or of the hue schemes, set up the one common
+  // way, shown; its click makes its colour current.
+  TPictureButton* CreateSwatch(QWidget* Parent, const QColor& Color, const std::string& HintSuffix);
+  void btnClicktoColorPanel(QObject* Sender);
+
+  // ---- Palettes and the side panel's views (src/collections) --------------------
+  TFindFile* FindFile1 = nullptr;
+  hb::TSidePanel* SidePanel = nullptr;
+  void FindFile1Find(const std::string& FileName, const std::string& Path, TSearchRec Search, bool& Cancel);
+  void cmbPalletSelectChange(QObject* Sender);
+  void ShowPallet(const std::string& Name);
+  void FormMouseWheelDown(QObject* Sender, Qt::KeyboardModifiers Shift, const QPoint& MousePos, bool& Handled);
+  void FormMouseWheelUp(QObject* Sender, Qt::KeyboardModifiers Shift, const QPoint& MousePos, bool& Handled);
+  // The palettes loaded at start-up; the palette view's swatches and labels,
+  // entry i of each for item i of the palette on view.
+  const std::vector<TPalletData>& PalletList() const;
+  const std::vector<TPictureButton*>& PalletButtons() const;
+  const std::vector<QLabel*>& PalletLabels() const;
+  // Frees the palette view's controls one by one (when the window closes).
+  void FreePalletView();
 
   // ---- Layout: toolbar -------------------------------------------------------
   QWidget* TBDock1 = nullptr;
@@ -204,6 +233,7 @@ class TfrmMain : public QWidget {
   void WireHandlers();
   void WireCapture();
   void WireChart();
+  void WirePallets();
 
   int refreshDepth_ = 0;
   int maxRefreshDepth_ = 0;
