@@ -101,7 +101,7 @@ QScrollArea* MakeScrollBox(QWidget* parent, QRect bounds, TPanel* inner, QSize i
 
 } // namespace
 
-TfrmMain::TfrmMain(QWidget* parent) : QWidget(parent) {
+TfrmMain::TfrmMain(QWidget* parent) : hb::TForm(parent) {
   frmMain = this;
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QStringLiteral("Huebrook"));
@@ -422,6 +422,8 @@ void TfrmMain::WireHandlers() {
   WireCapture();
   WireChart();
   WirePallets();
+  WireKeep();
+  WireHistory();
 }
 
 // ---- Start-up ---------------------------------------------------------------
@@ -453,8 +455,9 @@ void TfrmMain::FormCreate(QObject*) {
   FindFile1->Execute();
   hb::ProcessPending();
 
-  // 9. The kept colours are read from the settings file here.
+  // 9. The kept colours, from the settings file.
   StatusText = "キープデータ読み込み...";
+  ReadKeepSettings();
 
   // 10.
   StatusText = "設定完了...";

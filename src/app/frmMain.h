@@ -4,6 +4,7 @@
 // synchronisation in src/color, ...). This header is organised by feature.
 
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -29,6 +30,11 @@ namespace hb {
 class TSidePanel;
 }
 
+namespace hb {
+class ColorHistory;
+class KeepList;
+} // namespace hb
+
 // The three components of a colour; -1 in PendingColor means "not given".
 struct TColorData {
   int R = 0;
@@ -36,7 +42,7 @@ struct TColorData {
   int B = 0;
 };
 
-class TfrmMain : public QWidget {
+class TfrmMain : public hb::TForm {
   Q_OBJECT
  public:
   explicit TfrmMain(QWidget* parent = nullptr);
@@ -117,6 +123,25 @@ class TfrmMain : public QWidget {
   const std::vector<QLabel*>& PalletLabels() const;
   // Frees the palette view's controls one by one (when the window closes).
   void FreePalletView();
+
+  // ---- Keep list and settings file (src/collections) -------------------------
+  const std::vector<TPictureButton*>& KeepButtons() const;
+  TPictureButton* KeepTarget() const;
+  // The kept colours in order, red in the low byte (what the editor imports).
+  std::vector<std::uint32_t> KeepColors() const;
+  void btnKeepAddClick(QObject* Sender);
+  void btnKeepClearClick(QObject* Sender);
+  void AddKeepColor(const std::string& Text);
+  void ArrangeKeepPanel();
+  void KeepButtonMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::MouseButtons Shift, int X, int Y);
+  void tbKeepClearClick(QObject* Sender);
+  // Writes the keep list to the settings file and frees the side panel's swatches.
+  void FormCloseQuery(QObject* Sender, bool& CanClose) override;
+
+  // ---- Colour history (src/collections) ----------------------------------------
+  const std::vector<TPictureButton*>& HistoryButtons() const;
+  void timHistoryTimer(QObject* Sender);
+  void RecordHistory();
 
   // ---- Layout: toolbar -------------------------------------------------------
   QWidget* TBDock1 = nullptr;
@@ -234,6 +259,14 @@ class TfrmMain : public QWidget {
   void WireCapture();
   void WireChart();
   void WirePallets();
+
+  // Keep list and settings file; colour history.
+  void WireKeep();
+  void WireHistory();
+  std::string SettingsFileName() const;
+  void ReadKeepSettings();
+  hb::KeepList* keepList_ = nullptr;
+  hb::ColorHistory* history_ = nullptr;
 
   int refreshDepth_ = 0;
   int maxRefreshDepth_ = 0;
