@@ -18,6 +18,7 @@
 #include <thread>
 
 #include "app/AppStyle.h"
+#include "capture/ScreenColorPicker.h"
 #include "chart/HSVColorChart.h"
 #include "collections/SidePanel.h"
 #include "platform/AppPaths.h"
@@ -25,6 +26,7 @@
 #include "platform/Shell.h"
 #include "support/CharText.h"
 #include "support/FindFile.h"
+#include "support/ProcessPending.h"
 
 TfrmMain* frmMain = nullptr;
 

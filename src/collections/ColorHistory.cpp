@@ -4,7 +4,8 @@
 
 #include "collections/SwatchGrid.h"
 #include "platform/Screen.h"
-#include "support/CharText.h"
+#include "color/ColorValue.h"
+#include "support/ProcessPending.h"
 #include "support/Controls.h"
 #include "support/PictureButton.h"
 
@@ -12,11 +13,9 @@ namespace hb {
 
 namespace {
 
-std::uint32_t ColorValue(const QColor& c) {
-  return std::uint32_t(c.red()) | std::uint32_t(c.green()) << 8 | std::uint32_t(c.blue()) << 16;
-}
+std::uint32_t ColorValue(const QColor& c) { return hb::ColorValue(c.red(), c.green(), c.blue()); }
 
-QColor FromValue(std::uint32_t v) { return QColor(int(v & 0xFF), int(v >> 8 & 0xFF), int(v >> 16 & 0xFF)); }
+QColor FromValue(std::uint32_t v) { return QColor(RedOf(v), GreenOf(v), BlueOf(v)); }
 
 } // namespace
 

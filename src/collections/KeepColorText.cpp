@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "color/ColorConvert.h"
+#include "color/ColorValue.h"
 #include "support/CharText.h"
 #include "support/Errors.h"
 
@@ -34,7 +35,7 @@ std::optional<std::uint32_t> KeepColorFromText(std::string_view text) {
   const auto green = Channel(CharMid(text, 3, 2));
   const auto blue = Channel(CharMid(text, 1, 2));
   if (!red || !green || !blue) return std::nullopt;
-  return std::uint32_t(*red) | std::uint32_t(*green) << 8 | std::uint32_t(*blue) << 16;
+  return ColorValue(*red, *green, *blue);
 }
 
 } // namespace hb

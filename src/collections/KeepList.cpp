@@ -16,7 +16,8 @@
 #include "platform/MessageBoxes.h"
 #include "platform/Screen.h"
 #include "platform/ScreenCursor.h"
-#include "support/CharText.h"
+#include "color/ColorValue.h"
+#include "support/ProcessPending.h"
 #include "support/PictureButton.h"
 
 namespace hb {
@@ -37,11 +38,9 @@ void EveryFewSteps(std::size_t i) {
   if ((i + 1) % kEventsEvery == 0) ProcessPending();
 }
 
-std::uint32_t ColorValue(const QColor& c) {
-  return std::uint32_t(c.red()) | std::uint32_t(c.green()) << 8 | std::uint32_t(c.blue()) << 16;
-}
+std::uint32_t ColorValue(const QColor& c) { return hb::ColorValue(c.red(), c.green(), c.blue()); }
 
-QColor FromValue(std::uint32_t v) { return QColor(int(v & 0xFF), int(v >> 8 & 0xFF), int(v >> 16 & 0xFF)); }
+QColor FromValue(std::uint32_t v) { return QColor(RedOf(v), GreenOf(v), BlueOf(v)); }
 
 // Adds that come in a run are arranged once, when the run ends.
 class BulkAdd {
