@@ -57,21 +57,16 @@ class BulkAdd {
   bool outer_;
 };
 
-// Swatches are made, placed and freed out of sight, with the panel's updates
-// held: Qt paints a shown panel's swatches one by one, comparing each with
-// every swatch above it, so thousands of them coming into view would take time
-// that grows with the square of their number. Held, the panel is painted once
-// as a whole when it is released.
+// Swatches are made, placed and freed out of sight: on a panel that is shown,
+// Qt works through all the swatches before each one, so a long run of them
+// would take time that grows with the square of their number.
 class OutOfSight {
  public:
-  explicit OutOfSight(QWidget* panel)
-      : panel_(panel), shown_(!panel->isHidden()), updates_(panel->updatesEnabled()) {
-    panel_->setUpdatesEnabled(false);
+  explicit OutOfSight(QWidget* panel) : panel_(panel), shown_(!panel->isHidden()) {
     if (shown_) panel_->hide();
   }
   ~OutOfSight() {
     if (shown_) panel_->show();
-    if (updates_) panel_->setUpdatesEnabled(true);
   }
   OutOfSight(const OutOfSight&) = delete;
   OutOfSight& operator=(const OutOfSight&) = delete;
@@ -79,7 +74,6 @@ class OutOfSight {
  private:
   QWidget* panel_;
   bool shown_;
-  bool updates_;
 };
 
 } // namespace
