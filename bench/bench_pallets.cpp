@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include "MainWindowBench.h"
+#include "support/ProcessPending.h"
 #include "collections/PalletFile.h"
 #include "collections/SidePanel.h"
 #include "support/ProcessPending.h"

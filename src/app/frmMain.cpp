@@ -24,6 +24,7 @@
 #include "platform/AppPaths.h"
 #include "platform/ScreenCursor.h"
 #include "platform/Shell.h"
+#include "support/CharText.h"
 #include "support/FindFile.h"
 #include "support/ProcessPending.h"
 
@@ -102,7 +103,7 @@ QScrollArea* MakeScrollBox(QWidget* parent, QRect bounds, TPanel* inner, QSize i
 
 } // namespace
 
-TfrmMain::TfrmMain(QWidget* parent) : QWidget(parent) {
+TfrmMain::TfrmMain(QWidget* parent) : hb::TForm(parent) {
   frmMain = this;
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QStringLiteral("Huebrook"));
@@ -430,6 +431,8 @@ void TfrmMain::WireHandlers() {
   WirePallets();
   WireScheme();
   WireOutput();
+  WireKeep();
+  WireHistory();
 }
 
 // ---- Start-up ---------------------------------------------------------------
@@ -461,8 +464,9 @@ void TfrmMain::FormCreate(QObject*) {
   FindFile1->Execute();
   hb::ProcessPending();
 
-  // 9. The keep list is not read yet: there is no keep list to read it into.
+  // 9. The kept colours, from the settings file.
   StatusText = "キープデータ読み込み...";
+  ReadKeepSettings();
 
   // 10.
   StatusText = "設定完了...";

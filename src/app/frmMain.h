@@ -6,6 +6,7 @@
 // the window owns; it is only forward-declared here.
 
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -29,6 +30,10 @@ class TFindFile;
 class TScreenColorPicker;
 struct TPalletData;
 struct TSearchRec;
+namespace hb {
+class ColorHistory;
+class KeepList;
+} // namespace hb
 
 namespace hb {
 class TCaptureBurst;
@@ -39,7 +44,7 @@ class TSchemeRow;
 struct THSVColor;
 }
 
-class TfrmMain : public QWidget {
+class TfrmMain : public hb::TForm {
   Q_OBJECT
  public:
   explicit TfrmMain(QWidget* parent = nullptr);
@@ -150,6 +155,25 @@ class TfrmMain : public QWidget {
   void TB_Out_HTMLClick(QObject* Sender);
   void TB_Out_VBCodeClick(QObject* Sender);
   void TB_SaveColorImageClick(QObject* Sender);
+
+  // ---- Keep list and settings file (src/collections) -------------------------
+  const std::vector<TPictureButton*>& KeepButtons() const;
+  TPictureButton* KeepTarget() const;
+  // The kept colours in order, red in the low byte (what the editor imports).
+  std::vector<std::uint32_t> KeepColors() const;
+  void btnKeepAddClick(QObject* Sender);
+  void btnKeepClearClick(QObject* Sender);
+  void AddKeepColor(const std::string& Text);
+  void ArrangeKeepPanel();
+  void KeepButtonMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::MouseButtons Shift, int X, int Y);
+  void tbKeepClearClick(QObject* Sender);
+  // Writes the keep list to the settings file and frees the side panel's swatches.
+  void FormCloseQuery(QObject* Sender, bool& CanClose) override;
+
+  // ---- Colour history (src/collections) ----------------------------------------
+  const std::vector<TPictureButton*>& HistoryButtons() const;
+  void timHistoryTimer(QObject* Sender);
+  void RecordHistory();
 
   // ---- Layout: toolbar -------------------------------------------------------
   QWidget* TBDock1 = nullptr;
@@ -271,6 +295,14 @@ class TfrmMain : public QWidget {
   void WirePallets();
   void WireScheme();
   void WireOutput();
+
+  // Keep list and settings file; colour history.
+  void WireKeep();
+  void WireHistory();
+  std::string SettingsFileName() const;
+  void ReadKeepSettings();
+  hb::KeepList* keepList_ = nullptr;
+  hb::ColorHistory* history_ = nullptr;
 
   int refreshDepth_ = 0;
   int maxRefreshDepth_ = 0;

@@ -1,4 +1,5 @@
 #include "collections/SidePanel.h"
+#include "support/ProcessPending.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -5,6 +5,7 @@
 #include <QTextDocument>
 
 #include "app/frmMain.h"
+#include "support/ProcessPending.h"
 #include "collections/SwatchGrid.h"
 #include "support/ProcessPending.h"
 

@@ -1,4 +1,5 @@
 #include "support/FindFile.h"
+#include "support/ProcessPending.h"
 
 #include <dirent.h>
 #include <fcntl.h>
