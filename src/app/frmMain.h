@@ -89,6 +89,12 @@ class TfrmMain : public QWidget {
   void imgHSVMouseMove(QObject* Sender, Qt::MouseButtons Shift, int X, int Y);
   void imgHSVMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::MouseButtons Shift, int X, int Y);
 
+  // ---- Swatches (src/collections) ----------------------------------------------
+  // A swatch of a side-panel view or of the hue schemes, set up the one common
+  // way, shown; its click makes its colour current.
+  TPictureButton* CreateSwatch(QWidget* Parent, const QColor& Color, const std::string& HintSuffix);
+  void btnClicktoColorPanel(QObject* Sender);
+
   // ---- Layout: toolbar -------------------------------------------------------
   QWidget* TBDock1 = nullptr;
   QToolBar* TBToolbar2 = nullptr;
