@@ -406,9 +406,11 @@ void TfrmMain::NameControls() {
 void TfrmMain::WireHandlers() {
   connect(TBHelp, &QAction::triggered, this, [this] { TBHelpClick(TBHelp); });
   connect(TB_End, &QAction::triggered, this, [this] { TB_EndClick(TB_End); });
+  connect(TB_PlugInEditor, &QAction::triggered, this, [this] { TB_PlugInEditorClick(TB_PlugInEditor); });
+  connect(TBItem3, &QAction::triggered, this, [this] { TBItem3Click(TBItem3); });
   // Commands whose windows and outputs are not part of the program yet stay
   // greyed rather than doing nothing when chosen.
-  for (QAction* pending : {TB_SaveColorImage, TBItem2, TBItem4, TB_PlugInEditor, TBItem3})
+  for (QAction* pending : {TB_SaveColorImage, TBItem2, TBItem4})
     pending->setEnabled(false);
 
   connect(cmdReset, &QAbstractButton::clicked, this, [this] { cmdResetClick(cmdReset); });

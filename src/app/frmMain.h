@@ -4,8 +4,10 @@
 // synchronisation in src/color, ...). This header is organised by feature.
 
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "capture/ScreenColorPicker.h"
 #include "support/Controls.h"
@@ -21,6 +23,8 @@ class QProgressBar;
 class QPushButton;
 class QScrollArea;
 class QToolBar;
+class TfrmEditor;
+class TfrmVersion;
 
 // The three components of a colour; -1 in PendingColor means "not given".
 struct TColorData {
@@ -43,6 +47,15 @@ class TfrmMain : public QWidget {
   // ---- Toolbar commands (src/app) -------------------------------------------
   void TBHelpClick(QObject* Sender);
   void TB_EndClick(QObject* Sender);
+
+  // ---- Version dialog and palette editor (src/app/frmMainWindows.cpp) ---------
+  void TBItem3Click(QObject* Sender);
+  void TB_PlugInEditorClick(QObject* Sender);
+  // Connects the two windows, created hidden, to this one: they disable and
+  // enable it, and the editor reads the kept colours through KeptColorValues.
+  void AttachSecondaryWindows(TfrmVersion* Version, TfrmEditor* Editor);
+  // The kept colours (red in the low byte) in keep-list order.
+  std::vector<std::uint32_t> KeptColorValues() const;
 
   // ---- Current colour and control synchronisation (src/color) ----------------
   TColorData PendingColor{-1, -1, -1};

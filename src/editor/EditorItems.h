@@ -10,13 +10,11 @@
 #include <string_view>
 #include <vector>
 
-// One entry of the editor: a colour's name and its red, green and blue.
-struct tColors {
-  std::string Name;
-  std::int32_t R = 0;
-  std::int32_t G = 0;
-  std::int32_t B = 0;
-};
+#include "collections/PalletFile.h"
+
+// One entry of the editor: a colour's name and its red, green and blue, the
+// same record a palette file is read into.
+using tColors = TItemData;
 
 namespace hb {
 

@@ -40,15 +40,8 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
 
-// The entries a palette file holds, read back through the INI layer.
-std::vector<tColors> ReadBack(const std::string& path) {
-  hb::IniFile file(path);
-  std::vector<tColors> items;
-  for (const std::string& name : file.ReadSections())
-    items.push_back(tColors{name, file.ReadInteger(name, "R", 0), file.ReadInteger(name, "G", 0),
-                            file.ReadInteger(name, "B", 0)});
-  return items;
-}
+// The entries a palette file holds, as the palette reader sees them.
+std::vector<tColors> ReadBack(const std::string& path) { return hb::ReadPalletFile(path); }
 
 bool Same(const std::vector<tColors>& a, const std::vector<tColors>& b) {
   if (a.size() != b.size()) return false;
