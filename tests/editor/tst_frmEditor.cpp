@@ -19,7 +19,6 @@
 #include "platform/IniFile.h"
 #include "platform/MessageBoxes.h"
 #include "support/PictureButton.h"
-#include "support/ReducePathName.h"
 
 namespace {
 
@@ -238,8 +237,10 @@ class TestFrmEditor : public QObject {
 
   void loadPlugInFile() {
     QTemporaryDir dir;
-    const std::string path = dir.filePath("a-rather-long-folder-name-for-the-test/Pastels.hb").toStdString();
-    QVERIFY(QDir(dir.path()).mkdir("a-rather-long-folder-name-for-the-test"));
+    const std::string folder = dir.path().toStdString() + "/p";
+    QVERIFY(QDir().mkdir(QString::fromStdString(folder)));
+    // Padded to a path of 60 bytes.
+    const std::string path = folder + "/" + std::string(60 - folder.size() - 4, 'x') + ".hb";
     WriteBytes(path, "[Sky]\r\nR=135\r\nG=206\r\nB=235\r\n[Night]\r\nR=10\r\n[Hex]\r\nR=0x80\r\nG=$80\r\nB=abc\r\n");
     TfrmEditor e;
     e.show();
@@ -250,7 +251,9 @@ class TestFrmEditor : public QObject {
     QCOMPARE(Dialogs().shown[0].kind, hb::FileDialogKind::Open);
     QCOMPARE(QString::fromStdString(Dialogs().shown[0].filter), QString::fromUtf8("Huebrook　プラグインファイル|*.hb"));
     QCOMPARE(Dialogs().shown[0].initialDir, hb::FolderOf(hb::ExecutablePath()));
-    QCOMPARE(e.pnlFileName->text().toStdString(), hb::ReducePathName(path, 40));
+    // 60 bytes: the first 18, "...", the last 19.
+    QCOMPARE(path.size(), std::size_t(60));
+    QCOMPARE(e.pnlFileName->text().toStdString(), path.substr(0, 18) + "..." + path.substr(41));
     QCOMPARE(Lines(e), (QStringList{"Sky", "Night", "Hex"}));
     QCOMPARE(RecordNames(e), (QStringList{"Sky", "Night", "Hex"}));
     QCOMPARE(e.EditorItems[0].G, 206);
@@ -263,6 +266,73 @@ class TestFrmEditor : public QObject {
     QVERIFY(e.ListBox1->selectedItems().isEmpty());
     e.close();
     QVERIFY(Boxes().shown.empty());
+  }
+
+  // Whatever the file holds, the load ends with what the palette reader
+  // finds in it, and messages keep running while it goes on.
+  void loadBadFiles_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<qint64>("sparseSize");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("not INI") << QByteArray("just some text\nwithout = headers\n") << qint64(0) << QStringList{};
+    QTest::newRow("empty") << QByteArray() << qint64(0) << QStringList{};
+    QTest::newRow("binary") << QByteArray("\x00\xFF[\x00]\x01\x02\n\x81", 10) << qint64(0) << QStringList{};
+    QTest::newRow("100 MB") << QByteArray("[Big]\r\nR=1\r\n") << qint64(100) * 1024 * 1024 << QStringList{};
+    QFile cp932(QStringLiteral(HB_TEST_DATA_DIR "/windows_cp932.hb"));
+    QVERIFY(cp932.open(QIODevice::ReadOnly));
+    QTest::newRow("CP932 from Windows") << cp932.readAll() << qint64(0)
+                                        << QStringList{"空色", "ア", "ヂ", "ゾ", "表示"};
+  }
+  void loadBadFiles() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(qint64, sparseSize);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bad.hb"));
+    {
+      QFile f(path);
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      f.write(bytes);
+      if (sparseSize) QVERIFY(f.resize(sparseSize));
+    }
+    TfrmEditor e;
+    e.show();
+    QTest::mouseClick(e.btnAdd, Qt::LeftButton);
+    Dialogs().answers = {path.toStdString()};
+    QTest::mouseClick(e.btnLoadPlugIn, Qt::LeftButton);
+    QTEST(Lines(e), "names");
+    QCOMPARE(RecordNames(e), Lines(e));
+    QVERIFY(!e.EditorModified);
+    QVERIFY(Boxes().shown.empty());
+  }
+
+  void longLoadLetsMessagesRun() {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("many.hb").toStdString();
+    std::string text;
+    constexpr int kSections = 100000;
+    for (int i = 0; i < kSections; ++i) text += "[c" + std::to_string(i) + "]\nR=" + std::to_string(i % 256) + "\n";
+    WriteBytes(path, text);
+    // Each time messages run, the ping is answered and posted again.
+    struct Ping : QObject {
+      int count = 0;
+      bool event(QEvent* ev) override {
+        if (ev->type() != QEvent::User) return QObject::event(ev);
+        ++count;
+        QCoreApplication::postEvent(this, new QEvent(QEvent::User));
+        return true;
+      }
+    } ping;
+    TfrmEditor e;
+    e.show();
+    QCoreApplication::postEvent(&ping, new QEvent(QEvent::User));
+    Dialogs().answers = {path};
+    e.btnLoadPlugInClick(nullptr);
+    QCOMPARE(e.ListBox1->count(), kSections);
+    QCOMPARE(e.EditorItems.back().R, (kSections - 1) % 256);
+    QVERIFY2(ping.count >= kSections, QByteArray::number(ping.count));
+    // While the load ran, its commands were shut; now they are open again.
+    QVERIFY(e.Panel1->isEnabled());
+    QVERIFY(e.ListBox1->isEnabled());
   }
 
   void cancelledLoadChangesNothing() {
