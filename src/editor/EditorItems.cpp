@@ -1,7 +1,6 @@
 #include "editor/EditorItems.h"
 
 #include <algorithm>
-#include <charconv>
 #include <unordered_map>
 
 #include "color/ColorConvert.h"
@@ -22,8 +21,10 @@ int NewEntryNumberOf(std::string_view text) {
   const std::string_view digits = text.substr(kNewEntryPrefix.size());
   if (digits.empty() || digits.size() > 3 || digits[0] == '0') return 0;
   int n = 0;
-  const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), n);
-  if (ec != std::errc() || end != digits.data() + digits.size()) return 0;
+  for (char c : digits) {
+    if (c < '0' || c > '9') return 0;
+    n = n * 10 + (c - '0');
+  }
   return n <= kNewEntryNumbers ? n : 0;
 }
 
