@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
 
   // 4. The main window first: its creation runs the start-up sequence.
   auto* mainWindow = new TfrmMain;
-  new TfrmCaption(mainWindow);
+  mainWindow->AttachStillCapture(new TfrmCaption(mainWindow));
   // Windows of their own rather than children of the main window, which is
   // disabled while they are open; they live until the program ends.
   TfrmVersion version;

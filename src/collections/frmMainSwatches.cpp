@@ -7,6 +7,7 @@
 #include "app/frmMain.h"
 #include "collections/SwatchGrid.h"
 #include "support/CharText.h"
+#include "support/ProcessPending.h"
 
 TPictureButton* TfrmMain::CreateSwatch(QWidget* Parent, const QColor& Color,
                                        const std::string& HintSuffix) {

@@ -16,7 +16,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/IniFile.h"
 #include "platform/MessageBoxes.h"
-#include "support/CharText.h"
+#include "support/ProcessPending.h"
 #include "support/PictureButton.h"
 #include "support/ReducePathName.h"
 

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "support/CharText.h"
+#include "support/ProcessPending.h"
 
 namespace {
 
