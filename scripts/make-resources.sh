@@ -53,6 +53,9 @@ render "$src/icon-32.svg"           "$out/icon-32.png"            32  32
 for name in version exit editor help save; do
   render "$src/toolbar/$name.svg"   "$out/toolbar/$name.png"      16  16
 done
+for name in keep open save close; do
+  render "$src/editor/$name.svg"    "$out/editor/$name.png"       16  16
+done
 render "$src/eyedropper.svg"        "$out/eyedropper.png"         32  32
 render "$src/reset.svg"             "$out/reset.png"              16  16
 render "$src/cursor-eyedropper.svg" "$out/cursor-eyedropper.png"  32  32

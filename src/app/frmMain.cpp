@@ -415,10 +415,8 @@ void TfrmMain::NameControls() {
 void TfrmMain::WireHandlers() {
   connect(TBHelp, &QAction::triggered, this, [this] { TBHelpClick(TBHelp); });
   connect(TB_End, &QAction::triggered, this, [this] { TB_EndClick(TB_End); });
-  // Commands whose windows and outputs are not part of the program yet stay
-  // greyed rather than doing nothing when chosen.
-  for (QAction* pending : {TB_PlugInEditor, TBItem3})
-    pending->setEnabled(false);
+  connect(TB_PlugInEditor, &QAction::triggered, this, [this] { TB_PlugInEditorClick(TB_PlugInEditor); });
+  connect(TBItem3, &QAction::triggered, this, [this] { TBItem3Click(TBItem3); });
 
   connect(cmdReset, &QAbstractButton::clicked, this, [this] { cmdResetClick(cmdReset); });
   connect(cmdSetHex, &QAbstractButton::clicked, this, [this] { cmdSetHexClick(cmdSetHex); });

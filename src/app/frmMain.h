@@ -34,6 +34,8 @@ namespace hb {
 class ColorHistory;
 class KeepList;
 } // namespace hb
+class TfrmEditor;
+class TfrmVersion;
 
 namespace hb {
 class TCaptureBurst;
@@ -58,6 +60,13 @@ class TfrmMain : public hb::TForm {
   // ---- Toolbar commands (src/app) -------------------------------------------
   void TBHelpClick(QObject* Sender);
   void TB_EndClick(QObject* Sender);
+
+  // ---- Version dialog and palette editor (src/app/frmMainWindows.cpp) ---------
+  void TBItem3Click(QObject* Sender);
+  void TB_PlugInEditorClick(QObject* Sender);
+  // Connects the two windows, created hidden, to this one: they disable and
+  // enable it, and the editor reads the kept colours through KeepColors.
+  void AttachSecondaryWindows(TfrmVersion* Version, TfrmEditor* Editor);
 
   // ---- Current colour and control synchronisation (src/color) ----------------
   TColorData PendingColor{-1, -1, -1};

@@ -6,6 +6,8 @@
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
 #include "capture/frmCaption.h"
+#include "editor/frmEditor.h"
+#include "support/frmVersion.h"
 
 int main(int argc, char** argv) {
   // 1. The command line is not read by the program itself.
@@ -27,6 +29,11 @@ int main(int argc, char** argv) {
   // 4. The main window first: its creation runs the start-up sequence.
   auto* mainWindow = new TfrmMain;
   mainWindow->AttachStillCapture(new TfrmCaption(mainWindow));
+  // Windows of their own rather than children of the main window, which is
+  // disabled while they are open; they live until the program ends.
+  TfrmVersion version;
+  TfrmEditor editor;
+  mainWindow->AttachSecondaryWindows(&version, &editor);
 
   // 5.
   splash->close();

@@ -5,7 +5,6 @@
 #include <QTextDocument>
 
 #include "app/frmMain.h"
-#include "support/ProcessPending.h"
 #include "collections/SwatchGrid.h"
 #include "support/ProcessPending.h"
 

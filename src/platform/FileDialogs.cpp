@@ -1,6 +1,8 @@
 #include "platform/FileDialogs.h"
 
+#include <QApplication>
 #include <QFileInfo>
+#include <QStringList>
 
 #include "platform/MessageBoxes.h"
 
@@ -14,6 +16,22 @@ class QtFileDialogs : public FileDialogService {
     TSaveFileDialog dialog(parent, request);
     if (dialog.exec() != QDialog::Accepted || dialog.ChosenFile().empty()) return std::nullopt;
     return SaveDialogAnswer{dialog.ChosenFile(), dialog.ChosenFilterIndex()};
+  }
+
+  std::optional<std::string> Show(const FileDialogRequest& request) override {
+    const QString dir = QString::fromStdString(request.initialDir);
+    const QString filter = QString::fromStdString(QtFileFilter(request.filter));
+    QString chosen;
+    if (request.kind == FileDialogKind::Open) {
+      chosen = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), dir, filter);
+    } else {
+      // No suffix is added (none is set) and an existing file is replaced
+      // without a question, as the editor's save command promises.
+      chosen = QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), dir, filter,
+                                            nullptr, QFileDialog::DontConfirmOverwrite);
+    }
+    if (chosen.isEmpty()) return std::nullopt;
+    return chosen.toStdString();
   }
 };
 
@@ -38,6 +56,20 @@ QString QtFilter(const TFileFilter& filter) {
 } // namespace
 
 void SetFileDialogServiceForTesting(FileDialogService* service) { g_testService = service; }
+
+std::string QtFileFilter(const std::string& filter) {
+  QStringList out;
+  for (const TFileFilter& f : ParseFileFilter(filter)) out << QtFilter(f);
+  return out.join(QStringLiteral(";;")).toStdString();
+}
+
+std::optional<std::string> OpenFileDialog(const std::string& filter, const std::string& initialDir) {
+  return Service().Show({FileDialogKind::Open, filter, initialDir});
+}
+
+std::optional<std::string> SaveFileDialog(const std::string& filter, const std::string& initialDir) {
+  return Service().Show({FileDialogKind::Save, filter, initialDir});
+}
 
 bool TSaveDialog::Execute() {
   const SaveDialogRequest request{Title, Filter, FilterIndex, DefaultExt, InitialDir, FileName, Options};
@@ -120,6 +152,14 @@ std::optional<SaveDialogAnswer> RecordingFileDialogs::Save(QWidget*, const SaveD
   if (answers.empty()) return std::nullopt;
   std::optional<SaveDialogAnswer> answer = answers.front();
   answers.pop_front();
+  return answer;
+}
+
+std::optional<std::string> RecordingFileDialogs::Show(const FileDialogRequest& request) {
+  shown.push_back(request);
+  if (pathAnswers.empty()) return std::nullopt;
+  std::optional<std::string> answer = std::move(pathAnswers.front());
+  pathAnswers.pop_front();
   return answer;
 }
 

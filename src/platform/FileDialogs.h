@@ -1,7 +1,8 @@
 #pragma once
-// The save dialog behind a seam, so that tests answer it without a person.
+// The file dialogs behind one seam, so that tests answer them without a person.
 // TSaveDialog is the component a window keeps (filter, default extension,
 // options, the chosen name); Execute shows the dialog through the seam.
+// OpenFileDialog and SaveFileDialog are the plain path choosers of the editor.
 
 #include <QFileDialog>
 #include <QObject>
@@ -35,12 +36,33 @@ struct SaveDialogAnswer {
   int filterIndex = 1;
 };
 
+enum class FileDialogKind { Open, Save };
+
+// A plain path chooser: no extension added, no question before replacing.
+struct FileDialogRequest {
+  FileDialogKind kind = FileDialogKind::Open;
+  std::string filter;      // "description|pattern|..."
+  std::string initialDir;  // UTF-8; empty for the dialog's own choice
+};
+
 class FileDialogService {
  public:
   virtual ~FileDialogService() = default;
   // Nothing when the user cancels.
   virtual std::optional<SaveDialogAnswer> Save(QWidget* parent, const SaveDialogRequest& request) = 0;
+  // The chosen path (UTF-8), or nothing when the user cancels.
+  virtual std::optional<std::string> Show(const FileDialogRequest& request) = 0;
 };
+
+// The open dialog: an existing file. Nothing when cancelled.
+std::optional<std::string> OpenFileDialog(const std::string& filter, const std::string& initialDir = {});
+
+// The save dialog: the name exactly as chosen, with no extension added and no
+// question before an existing file is replaced. Nothing when cancelled.
+std::optional<std::string> SaveFileDialog(const std::string& filter, const std::string& initialDir = {});
+
+// The filter in the form of Qt's file dialogs: "Text files (*.txt);;All (*)".
+std::string QtFileFilter(const std::string& filter);
 
 // Tests install their own service; nullptr restores the real one.
 void SetFileDialogServiceForTesting(FileDialogService* service);
@@ -89,8 +111,12 @@ class TSaveFileDialog : public QFileDialog {
 class RecordingFileDialogs : public FileDialogService {
  public:
   std::optional<SaveDialogAnswer> Save(QWidget* parent, const SaveDialogRequest& request) override;
+  std::optional<std::string> Show(const FileDialogRequest& request) override;
   std::vector<SaveDialogRequest> requests;
   std::deque<std::optional<SaveDialogAnswer>> answers;
+  // The plain choosers' requests and answers.
+  std::vector<FileDialogRequest> shown;
+  std::deque<std::optional<std::string>> pathAnswers;
 };
 
 class ScopedFileDialogs {

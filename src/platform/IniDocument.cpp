@@ -586,6 +586,8 @@ std::int32_t IniDocument::ReadInteger(std::string_view section, std::string_view
   return ParseIniInteger(*v).value_or(defaultValue);
 }
 
+std::string IniNameKey(std::string_view name) { return FoldUtf8(TrimBlanks(name)); }
+
 std::vector<std::string> IniDocument::ReadSections() const {
   std::vector<std::string> names;
   names.reserve(d_->sections.size() + d_->added.size());

@@ -42,6 +42,11 @@ class IniInvalidText : public std::invalid_argument {
 // Anything else is no number.
 std::optional<std::int32_t> ParseIniInteger(std::string_view text);
 
+// The form in which section and key names are compared: blanks around the
+// name trimmed, letters folded to one case. Names with the same form are the
+// same section (or key) of a file.
+std::string IniNameKey(std::string_view name);
+
 class IniDocument {
  public:
   // A new, empty file: CP932 (UTF-8 with a byte-order mark once it holds a

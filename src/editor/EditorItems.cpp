@@ -1,0 +1,99 @@
+#include "editor/EditorItems.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "color/ColorConvert.h"
+#include "platform/IniDocument.h"
+#include "platform/IniFile.h"
+#include "support/CharText.h"
+
+namespace hb {
+
+namespace {
+constexpr std::string_view kNewEntryPrefix = "新規プラグイン#";
+constexpr int kNewEntryNumbers = 100;
+
+// n when text is exactly the prefix and n in decimal (no sign, no leading
+// zero) with 1 <= n <= 100; 0 otherwise.
+int NewEntryNumberOf(std::string_view text) {
+  if (text.substr(0, kNewEntryPrefix.size()) != kNewEntryPrefix) return 0;
+  const std::string_view digits = text.substr(kNewEntryPrefix.size());
+  if (digits.empty() || digits.size() > 3 || digits[0] == '0') return 0;
+  int n = 0;
+  for (char c : digits) {
+    if (c < '0' || c > '9') return 0;
+    n = n * 10 + (c - '0');
+  }
+  return n <= kNewEntryNumbers ? n : 0;
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+} // namespace
+
+std::string NewEntryName(const std::vector<tColors>& items) {
+  bool taken[kNewEntryNumbers + 1] = {};
+  for (const tColors& item : items) taken[NewEntryNumberOf(item.Name)] = true;
+  int n = 1;
+  while (n <= kNewEntryNumbers && taken[n]) ++n;
+  return std::string(kNewEntryPrefix) + std::to_string(n);
+}
+
+tColors KeepEntry(std::uint32_t color) {
+  // Blue first, as the keep list writes a colour: BBGGRR.
+  const std::string bgr = HexColorText(int((color >> 16) & 0xFF), int((color >> 8) & 0xFF), int(color & 0xFF));
+  const std::string blue = CharLeft(bgr, 2);
+  const std::string green = CharLeft(CharRight(bgr, 4), 2);
+  const std::string red = CharRight(bgr, 2);
+  return tColors{red + green + blue, HexToInt(red), HexToInt(green), HexToInt(blue)};
+}
+
+std::vector<std::string> NameProblems(std::string_view name) {
+  std::vector<std::string> problems;
+  if (name.find(']') != std::string_view::npos) problems.emplace_back("「]」");
+  if (name.find('=') != std::string_view::npos) problems.emplace_back("「=」");
+  if (name.find_first_of("\r\n") != std::string_view::npos) problems.emplace_back("改行");
+  if (!name.empty() && name.front() == ';') problems.emplace_back("先頭の「;」");
+  if (!name.empty() && name.front() == '[') problems.emplace_back("先頭の「[」");
+  if (!name.empty() && (IsBlank(name.front()) || IsBlank(name.back())))
+    problems.emplace_back("前後の空白");
+  return problems;
+}
+
+std::vector<std::string> RepeatedNames(const std::vector<tColors>& items) {
+  // Key form -> how many entries carry it, and the first entry's name.
+  struct Seen {
+    std::size_t count = 0;
+    std::size_t first = 0;
+  };
+  std::unordered_map<std::string, Seen> seen;
+  seen.reserve(items.size());
+  std::vector<std::size_t> order;  // first entries of repeated names
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    auto [it, added] = seen.try_emplace(IniNameKey(items[i].Name), Seen{0, i});
+    if (++it->second.count == 2) order.push_back(it->second.first);
+  }
+  std::vector<std::string> names;
+  names.reserve(order.size());
+  std::sort(order.begin(), order.end());
+  for (std::size_t i : order) names.push_back(items[i].Name);
+  return names;
+}
+
+void SavePalletEntries(const std::string& path, const std::vector<tColors>& items,
+                       const std::function<void()>& perEntry) {
+  IniFile file(path);
+  IniFile::Batch batch(file);
+  // The new content replaces the old as a whole, in one rename: a crash or a
+  // failed write at any point leaves the old file as it was.
+  file.Clear();
+  for (const tColors& item : items) {
+    file.WriteInteger(item.Name, "R", item.R);
+    file.WriteInteger(item.Name, "G", item.G);
+    file.WriteInteger(item.Name, "B", item.B);
+    if (perEntry) perEntry();
+  }
+  batch.Commit();
+}
+
+} // namespace hb

@@ -1,0 +1,48 @@
+#pragma once
+// The palette editor's entries and what can be decided about them without a
+// window: the name of a new entry, an entry made from a kept colour, names
+// that a palette file cannot hold, names that would share a section, and the
+// writing of the palette file.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "collections/PalletFile.h"
+
+// One entry of the editor: a colour's name and its red, green and blue, the
+// same record a palette file is read into.
+using tColors = TItemData;
+
+namespace hb {
+
+// "新規プラグイン#" followed by the smallest n of 1 to 100 that no entry is
+// named after exactly; n = 101 once all hundred are taken (even if that name
+// is in use too). Linear in the number of entries.
+std::string NewEntryName(const std::vector<tColors>& items);
+
+// The entry for a kept colour value (red in the low byte): named by its hex
+// digits RRGGBB, with the values those digits stand for.
+tColors KeepEntry(std::uint32_t color);
+
+// What keeps name from standing as a section header that reads back as the
+// same name: each offending character or place in words the user reads
+// ("]", "=", a line break, a leading ";" or "[", blanks at either end).
+// Empty when the name can be written.
+std::vector<std::string> NameProblems(std::string_view name);
+
+// The names that more than one entry carries, as the palette file compares
+// them (case and surrounding blanks ignored), once each, in the order of
+// their first entry. Such entries would share one section.
+std::vector<std::string> RepeatedNames(const std::vector<tColors>& items);
+
+// Replaces the file at path with one section per entry, in order, holding the
+// keys R, G and B in decimal. The old file stays as it was unless the whole
+// new one is in place. perEntry runs after each entry is laid out. Throws
+// IniWriteError ("<path> に書き込めません") when the file cannot be written.
+void SavePalletEntries(const std::string& path, const std::vector<tColors>& items,
+                       const std::function<void()>& perEntry = {});
+
+} // namespace hb

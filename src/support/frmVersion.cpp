@@ -1,0 +1,124 @@
+#include "support/frmVersion.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+
+#include "app/AppStyle.h"
+#include "platform/AppPaths.h"
+#include "support/PictureButton.h"
+#include "support/URLLink.h"
+#include "support/Version.h"
+
+TfrmVersion* frmVersion = nullptr;
+
+namespace {
+
+QLabel* MakeText(QWidget* parent, const QString& text, int left, int top, bool bold = false) {
+  auto* label = new QLabel(text, parent);
+  if (bold) {
+    QFont f = label->font();
+    f.setBold(true);
+    label->setFont(f);
+  }
+  QPalette p = label->palette();
+  p.setColor(QPalette::WindowText, Qt::black);
+  label->setPalette(p);
+  label->adjustSize();
+  label->move(left, top);
+  return label;
+}
+
+TURLLink* MakeLink(QWidget* parent, const QString& caption, const QString& link, int left, int top) {
+  auto* url = new TURLLink(parent);
+  url->setText(caption);
+  url->SetLink(link);
+  url->SetURLType(tpURL);
+  url->SetEnableShowHint(false);
+  url->adjustSize();
+  url->move(left, top);
+  return url;
+}
+
+} // namespace
+
+std::function<std::string(int)>& TfrmVersion::VersionLookupForTesting() {
+  static std::function<std::string(int)> lookup;
+  return lookup;
+}
+
+TfrmVersion::TfrmVersion(QWidget* parent) : hb::TForm(parent) {
+  frmVersion = this;
+  setObjectName(QStringLiteral("frmVersion"));
+  setWindowTitle(QString::fromUtf8("バージョン情報"));
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  setFixedSize(345, 224);
+  setFont(hb::WindowFont());
+
+  Image2 = new hb::TImage(this);
+  Image2->setObjectName(QStringLiteral("Image2"));
+  Image2->setGeometry(12, 16, 32, 32);
+
+  Label1 = MakeText(this, QStringLiteral("Label1"), 64, 16, true);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  Label1->setFixedHeight(21);
+  Label2 = MakeText(this, QStringLiteral("Label2"), 0, 40, true);
+  Label2->setObjectName(QStringLiteral("Label2"));
+  Label2->setAlignment(Qt::AlignRight | Qt::AlignTop);
+  // Right-aligned against x 324, however long the text grows.
+  Label2->setGeometry(24, 40, 300, 16);
+  Label2->setText(QStringLiteral("Label1"));
+
+  Panel1 = new hb::TPanel(this, Qt::white);
+  Panel1->setObjectName(QStringLiteral("Panel1"));
+  Panel1->setGeometry(52, 72, 241, 105);
+  // The maker's page and the icons' credit both lead to the help page that
+  // is installed with the program: its own drawings, its own makers.
+  const QString help = QString::fromStdString(hb::FolderOf(hb::ExecutablePath()) + "help.htm");
+  lblCopyright = MakeText(Panel1, QStringLiteral("Copyright (C) 2026"), 8, 13);
+  URLLink1 = MakeLink(Panel1, QStringLiteral("Huebrook Project"), help, 8, 29);
+  URLLink1->setObjectName(QStringLiteral("URLLink1"));
+  lblRights = MakeText(Panel1, QStringLiteral("All rights reserved."), 136, 29);
+  lblIconCredit = MakeText(Panel1, QString::fromUtf8("アイコン画像："), 8, 61);
+  URLLink2 = MakeLink(Panel1, QStringLiteral("Huebrook Project"), help, 88, 61);
+  URLLink2->setObjectName(QStringLiteral("URLLink2"));
+
+  btnClose = new TPictureButton(this);
+  btnClose->setObjectName(QStringLiteral("btnClose"));
+  btnClose->setGeometry(120, 192, 105, 25);
+  btnClose->SetCaption(QString::fromUtf8("閉じる"));
+  btnClose->SetInColor(QColor(204, 214, 227));
+  btnClose->setCursor(Qt::PointingHandCursor);
+  connect(btnClose, &QAbstractButton::clicked, this, [this] { btnCloseClick(btnClose); });
+
+  if (QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+
+  FormCreate(this);
+}
+
+void TfrmVersion::FormCreate(QObject*) {
+  // A failed look-up ends here: the labels keep "Label1" and no icon shows.
+  try {
+    const auto& lookup = VersionLookupForTesting();
+    auto value = [&lookup](int index) { return lookup ? lookup(index) : GetVersionString(index); };
+    Label1->setText(QString::fromStdString(value(9)));
+    Label1->adjustSize();
+    Label1->setFixedHeight(21);
+    Label2->setText(QStringLiteral("Version: ") + QString::fromStdString(value(10)));
+    Image2->SetPicture(QImage(QStringLiteral(":/icon-32.png")));
+  } catch (...) {
+  }
+}
+
+void TfrmVersion::FormShow(QObject*) {
+  if (EnableMainWindow) EnableMainWindow(false);
+}
+
+void TfrmVersion::FormCloseQuery(QObject*, bool& CanClose) {
+  if (EnableMainWindow) EnableMainWindow(true);
+  CanClose = true;
+}
+
+void TfrmVersion::btnCloseClick(QObject*) { close(); }
