@@ -46,7 +46,7 @@ void BM_EditorLoad(benchmark::State& state) {
   editor.show();
   QCoreApplication::processEvents();
   for (auto _ : state) {
-    dialogs.dialogs.answers = {path};
+    dialogs.dialogs.pathAnswers = {path};
     editor.btnLoadPlugInClick(nullptr);
     if (editor.EditorItems.size() != std::size_t(n)) state.SkipWithError("not every colour loaded");
   }
