@@ -18,11 +18,12 @@
 #include <thread>
 
 #include "app/AppStyle.h"
+#include "capture/ScreenColorPicker.h"
 #include "chart/HSVColorChart.h"
 #include "platform/AppPaths.h"
 #include "platform/ScreenCursor.h"
 #include "platform/Shell.h"
-#include "support/CharText.h"
+#include "support/ProcessPending.h"
 
 TfrmMain* frmMain = nullptr;
 
@@ -441,12 +442,13 @@ void TfrmMain::FormCreate(QObject*) {
   // 6.
   ClearPendingColor();
 
-  // 7-8. The palette plug-in files beside the executable are looked for here.
+  // 7-8. No palette plug-in files are looked for yet: only the status text and
+  // the pauses of this step are kept.
   StatusText = "HBファイル検索中...";
   hb::ProcessPending();
   hb::ProcessPending();
 
-  // 9. The kept colours are read from the settings file here.
+  // 9. The keep list is not read yet: there is no keep list to read it into.
   StatusText = "キープデータ読み込み...";
 
   // 10.

@@ -2,12 +2,14 @@
 // The main window. One class holds the handlers of every feature; each
 // feature's methods are defined in that feature's folder (colour
 // synchronisation in src/color, ...). This header is organised by feature.
+// A feature's state and logic live in a small class of its own folder that
+// the window owns; it is only forward-declared here.
 
 #include <QWidget>
 #include <functional>
 #include <string>
 
-#include "capture/ScreenColorPicker.h"
+#include "color/ColorValue.h"
 #include "support/Controls.h"
 #include "support/PictureButton.h"
 
@@ -21,13 +23,12 @@ class QProgressBar;
 class QPushButton;
 class QScrollArea;
 class QToolBar;
+class TfrmCaption;
+class TScreenColorPicker;
 
-// The three components of a colour; -1 in PendingColor means "not given".
-struct TColorData {
-  int R = 0;
-  int G = 0;
-  int B = 0;
-};
+namespace hb {
+class TCaptureBurst;
+}
 
 class TfrmMain : public QWidget {
   Q_OBJECT
@@ -83,6 +84,11 @@ class TfrmMain : public QWidget {
   void btn_DynamicCaptureClick(QObject* Sender);
   void cmdGetColorFromDisplay_DynamicClick(QObject* Sender);
   void SetColorControlsEnabled(bool Enabled);
+  // The sampling bursts of the eyedropper and the chart (owned by the window).
+  hb::TCaptureBurst* CaptureBurst = nullptr;
+  // Lets the still capture window hide this window while it copies the screen,
+  // set the colour picked in it, and show this window again when it closes.
+  void AttachStillCapture(TfrmCaption* Caption);
 
   // ---- HSV chart picking (src/chart) --------------------------------------------
   void imgHSVMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::MouseButtons Shift, int X, int Y);
