@@ -360,7 +360,7 @@ void TfrmMain::CreateHSVGroup() {
 }
 
 void TfrmMain::CreateStatusBar() {
-  StatusBar1 = new hb::TStatusBar(this, {200, 50});
+  StatusBar1 = new hb::TStatusBar(this, {200, 50, 416});
   StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
   StatusBar1->setGeometry(0, 654, 672, 17);
   StatusBar1->SetPanelText(0, QString::fromUtf8("Webセーフカラー"));

@@ -61,4 +61,8 @@ std::string ContrastPanelText(TRGBBytes colour) {
   return "白 " + ContrastText(kWhite, colour) + " ／ 黒 " + ContrastText(kBlack, colour);
 }
 
+std::string ContrastHintSuffix(TRGBBytes swatch, TRGBBytes current) {
+  return " ／ 現在の色と " + ContrastText(swatch, current);
+}
+
 } // namespace hb

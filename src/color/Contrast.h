@@ -36,4 +36,8 @@ std::string ContrastText(TRGBBytes a, TRGBBytes b);
 // black on the colour.
 std::string ContrastPanelText(TRGBBytes colour);
 
+// What a swatch's hint adds: its contrast with the current colour,
+// " ／ 現在の色と 4.5:1 AA".
+std::string ContrastHintSuffix(TRGBBytes swatch, TRGBBytes current);
+
 } // namespace hb

@@ -4,98 +4,15 @@
 
 #include <QtTest>
 
-#include <QDBusArgument>
-#include <QDBusConnection>
-#include <QDBusContext>
-#include <QDBusMessage>
-#include <QDBusMetaType>
-#include <QDBusObjectPath>
-#include <QProcess>
-
+#include "FakePortal.h"
 #include "platform/ColorPortal.h"
 
 using namespace hb;
 
-namespace {
-
-// The colour structure as the portal sends it, (ddd), and a faulty
-// portal's (dd). D-Bus types have one fixed signature each, hence two types.
-struct WireColour {
-  double R = 0, G = 0, B = 0;
-};
-struct WireTwo {
-  double A = 0, B = 0;
-};
-
-QDBusArgument& operator<<(QDBusArgument& arg, const WireColour& c) {
-  arg.beginStructure();
-  arg << c.R << c.G << c.B;
-  arg.endStructure();
-  return arg;
-}
-const QDBusArgument& operator>>(const QDBusArgument& arg, WireColour&) { return arg; }
-QDBusArgument& operator<<(QDBusArgument& arg, const WireTwo& c) {
-  arg.beginStructure();
-  arg << c.A << c.B;
-  arg.endStructure();
-  return arg;
-}
-const QDBusArgument& operator>>(const QDBusArgument& arg, WireTwo&) { return arg; }
-
-} // namespace
-
-Q_DECLARE_METATYPE(WireColour)
-Q_DECLARE_METATYPE(WireTwo)
-
-// The desktop side of org.freedesktop.portal.Screenshot.PickColor.
-class FakePortal : public QObject, protected QDBusContext {
-  Q_OBJECT
-  Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Screenshot")
- public:
-  enum Mode { Answer, Silent, Refuse, OtherPath, BadSignature };
-  explicit FakePortal(QDBusConnection bus) : bus_(bus) {}
-  Mode mode = Answer;
-  uint response = 0;
-  QVariantMap results;
-  int calls = 0;
-  QString lastToken;
-
- public slots:
-  QDBusObjectPath PickColor(const QString& parentWindow, const QVariantMap& options) {
-    Q_UNUSED(parentWindow);
-    ++calls;
-    lastToken = options.value("handle_token").toString();
-    if (mode == Refuse) {
-      sendErrorReply(QDBusError::AccessDenied, "not allowed");
-      return {};
-    }
-    QString sender = message().service();
-    sender.remove(0, 1).replace('.', '_');
-    QString path = "/org/freedesktop/portal/desktop/request/" + sender + "/" + lastToken;
-    if (mode == OtherPath) path = "/org/freedesktop/portal/desktop/request/" + sender + "/legacy" + QString::number(calls);
-    if (mode != Silent) {
-      // The answer comes after the reply, when the user has clicked.
-      QTimer::singleShot(10, this, [this, path] {
-        QDBusMessage signal = QDBusMessage::createSignal(path, "org.freedesktop.portal.Request", "Response");
-        if (mode == BadSignature)
-          signal << QString("0") << QString("color");
-        else
-          signal << response << results;
-        bus_.send(signal);
-      });
-    }
-    return QDBusObjectPath(path);
-  }
-
- private:
-  QDBusConnection bus_;
-};
-
 class TestColorPortal : public QObject {
   Q_OBJECT
 
-  QProcess daemon_;
-  QString address_;
+  PrivateBus bus_;
   int serial_ = 0;
 
   struct Outcome {
@@ -117,22 +34,10 @@ class TestColorPortal : public QObject {
     return out;
   }
 
-  QDBusConnection Connect(const QString& name) { return QDBusConnection::connectToBus(address_, name); }
+  QDBusConnection Connect(const QString& name) { return bus_.Connect(name); }
 
  private slots:
-  void initTestCase() {
-    qDBusRegisterMetaType<WireColour>();
-    qDBusRegisterMetaType<WireTwo>();
-    daemon_.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
-    QVERIFY2(daemon_.waitForStarted(5000), "dbus-daemon is not installed (scripts/install-deps.sh)");
-    QVERIFY(daemon_.waitForReadyRead(5000));
-    address_ = QString::fromUtf8(daemon_.readLine()).trimmed();
-    QVERIFY(!address_.isEmpty());
-  }
-  void cleanupTestCase() {
-    daemon_.terminate();
-    daemon_.waitForFinished(5000);
-  }
+  void initTestCase() { QVERIFY2(!bus_.Address().isEmpty(), "dbus-daemon did not start (scripts/install-deps.sh)"); }
 
   void answers_data() {
     QTest::addColumn<int>("mode");
@@ -185,8 +90,7 @@ class TestColorPortal : public QObject {
     fake.mode = FakePortal::Mode(mode);
     fake.response = response;
     fake.results = results;
-    QVERIFY(desktop.registerObject("/org/freedesktop/portal/desktop", &fake, QDBusConnection::ExportAllSlots));
-    QVERIFY(desktop.registerService("org.freedesktop.portal.Desktop"));
+    QVERIFY(fake.Register());
 
     {
       TColorPortal portal(Connect("client" + n), nullptr);
@@ -199,8 +103,6 @@ class TestColorPortal : public QObject {
       if (kind == "failed") QCOMPARE(int(out.failure), failure);
       QVERIFY(!portal.Busy());
     }
-    desktop.unregisterService("org.freedesktop.portal.Desktop");
-    desktop.unregisterObject("/org/freedesktop/portal/desktop");
     QDBusConnection::disconnectFromBus("desktop" + n);
     QDBusConnection::disconnectFromBus("client" + n);
   }
@@ -231,8 +133,7 @@ class TestColorPortal : public QObject {
     QDBusConnection desktop = Connect("silent");
     FakePortal fake(desktop);
     fake.mode = FakePortal::Silent;
-    QVERIFY(desktop.registerObject("/org/freedesktop/portal/desktop", &fake, QDBusConnection::ExportAllSlots));
-    QVERIFY(desktop.registerService("org.freedesktop.portal.Desktop"));
+    QVERIFY(fake.Register());
     TColorPortal portal(Connect("waiting"), nullptr);
     portal.SetTimeout(300);
     QSignalSpy failed(&portal, &TColorPortal::Failed);
@@ -246,7 +147,6 @@ class TestColorPortal : public QObject {
     QVERIFY(portal.PickColor());
     QVERIFY(failed.wait(5000));
     QCOMPARE(fake.calls, 2);
-    desktop.unregisterService("org.freedesktop.portal.Desktop");
   }
 
   void messagesAreJapanese() {
