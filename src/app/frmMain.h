@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "color/ColorValue.h"
 #include "support/Controls.h"
@@ -24,11 +25,19 @@ class QPushButton;
 class QScrollArea;
 class QToolBar;
 class TfrmCaption;
+class TFindFile;
 class TScreenColorPicker;
+struct TPalletData;
+struct TSearchRec;
 
 namespace hb {
 class TCaptureBurst;
 class TPortalPick;
+class TSidePanel;
+class TColorOutput;
+class TSaveDialog;
+class TSchemeRow;
+struct THSVColor;
 }
 
 class TfrmMain : public QWidget {
@@ -64,8 +73,6 @@ class TfrmMain : public QWidget {
   std::string ColorDataToHex(const TColorData& Color) const;
   void SetColorHint(TPictureButton* Button, const std::string& Suffix);
   int HexToInt(const std::string& Text) const;
-  void timOptionPanelTimer(QObject* Sender);
-  void btnHSVOptionS_Click(QObject* Sender);
 
   // Test seams of the refresh: a hook called before each of its steps (it may
   // throw to stand for a failure), and how deeply refreshes were ever nested.
@@ -98,16 +105,67 @@ class TfrmMain : public QWidget {
   void imgHSVMouseMove(QObject* Sender, Qt::MouseButtons Shift, int X, int Y);
   void imgHSVMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::MouseButtons Shift, int X, int Y);
 
+  // ---- Swatches (src/collections) ----------------------------------------------
+  // A swatch of a side-panel view or of the hue schemes, set up the one common
+  // way, shown; its click makes its colour current.
+  TPictureButton* CreateSwatch(QWidget* Parent, const QColor& Color, const std::string& HintSuffix);
+  void btnClicktoColorPanel(QObject* Sender);
+
+  // ---- Palettes and the side panel's views (src/collections) --------------------
+  TFindFile* FindFile1 = nullptr;
+  hb::TSidePanel* SidePanel = nullptr;
+  void FindFile1Find(const std::string& FileName, const std::string& Path, TSearchRec Search, bool& Cancel);
+  void cmbPalletSelectChange(QObject* Sender);
+  void ShowPallet(const std::string& Name);
+  void FormMouseWheelDown(QObject* Sender, Qt::KeyboardModifiers Shift, const QPoint& MousePos, bool& Handled);
+  void FormMouseWheelUp(QObject* Sender, Qt::KeyboardModifiers Shift, const QPoint& MousePos, bool& Handled);
+  // The palettes loaded at start-up; the palette view's swatches and labels,
+  // entry i of each for item i of the palette on view.
+  const std::vector<TPalletData>& PalletList() const;
+  const std::vector<TPictureButton*>& PalletButtons() const;
+  const std::vector<QLabel*>& PalletLabels() const;
+  // Frees the palette view's controls one by one (when the window closes).
+  void FreePalletView();
+  // ---- Hue-scheme swatches (src/chart) -----------------------------------------
+  hb::TSchemeRow* SchemeRow = nullptr;
+  void timOptionPanelTimer(QObject* Sender);
+  void btnHSVOptionS_Click(QObject* Sender);
+  void UpdateSchemeSwatches();
+  void ClearSchemeSwatches();
+  QColor SchemeColorAt(hb::THSVColor HSV, int Offset) const;
+  void AddSchemeColor(const QColor& Color);
+  void BuildSchemeSwatches();
+
+  // ---- Colour codes to the clipboard, colour image file (src/output) -----------
+  hb::TColorOutput* ColorOutput = nullptr;
+  hb::TSaveDialog* SaveDialog1 = nullptr;
+  QMenu* TBPopupMenu1 = nullptr;
+  QMenu* TBSubmenuItem4 = nullptr;
+  QAction* TB_Out_ColorImage = nullptr;
+  QAction* TB_Out_RGB = nullptr;
+  QAction* TB_Out_Hex = nullptr;
+  QAction* TB_Out_HTML = nullptr;
+  QAction* TB_Out_VBCode = nullptr;
+  QMenu* TB_SumMenuPopUp = nullptr;
+  void PutClipboardText(const std::string& Text);
+  void TB_Out_RGBClick(QObject* Sender);
+  void TB_Out_HexClick(QObject* Sender);
+  void TB_Out_HTMLClick(QObject* Sender);
+  void TB_Out_VBCodeClick(QObject* Sender);
+  void TB_SaveColorImageClick(QObject* Sender);
+
   // ---- Layout: toolbar -------------------------------------------------------
   QWidget* TBDock1 = nullptr;
   QToolBar* TBToolbar2 = nullptr;
   QAction* TB_OutPut = nullptr;
   QAction* TB_SaveColorImage = nullptr;
   QMenu* TBSubmenuItem2 = nullptr;
+  QAction* TBItem1 = nullptr;
   QAction* TBItem2 = nullptr;
   QAction* TBItem4 = nullptr;
   QAction* TBItem5 = nullptr;
   QAction* TBItem6 = nullptr;
+  QMenu* TBSubmenuItem3 = nullptr;
   QAction* TB_PlugInEditor = nullptr;
   QAction* TBHelp = nullptr;
   QAction* TBItem3 = nullptr;
@@ -213,6 +271,9 @@ class TfrmMain : public QWidget {
   void WireHandlers();
   void WireCapture();
   void WireChart();
+  void WirePallets();
+  void WireScheme();
+  void WireOutput();
 
   int refreshDepth_ = 0;
   int maxRefreshDepth_ = 0;

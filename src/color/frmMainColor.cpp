@@ -259,13 +259,3 @@ void TfrmMain::SetColorHint(TPictureButton* Button, const std::string& Suffix) {
 }
 
 int TfrmMain::HexToInt(const std::string& Text) const { return hb::HexToInt(Text); }
-
-// ---- Scheme swatch timer ------------------------------------------------------
-
-void TfrmMain::timOptionPanelTimer(QObject*) {
-  // One-shot. The hue-scheme swatches it is meant to rebuild from the HSV
-  // track bars are not part of the window yet, so the tick only ends itself.
-  timOptionPanel->SetEnabled(false);
-}
-
-void TfrmMain::btnHSVOptionS_Click(QObject*) { timOptionPanel->SetEnabled(true); }
