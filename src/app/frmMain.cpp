@@ -456,6 +456,7 @@ void TfrmMain::FormCreate(QObject*) {
   StatusText = "HBファイル検索中...";
   hb::ProcessPending();
   FindFile1->FileMask.push_back("*.hb");
+  FindFile1->FileMask.push_back("*.gpl");  // GIMP and Inkscape palettes dropped beside it
   FindFile1->IsFindSub = false;
   FindFile1->FolderName = hb::FolderOf(hb::ExecutablePath());
   FindFile1->Execute();

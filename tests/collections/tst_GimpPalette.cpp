@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 
 #include "collections/GimpPalette.h"
+#include "collections/PalletFile.h"
 #include "platform/IniFile.h"
 
 using namespace hb;
@@ -151,6 +152,39 @@ class TestGimpPalette : public QObject {
     QVERIFY(f.resize(qint64(kMaxGplFileBytes) + 1));
     f.close();
     QVERIFY(!ReadGplFile(big.toStdString()));
+  }
+
+  // Plug-in files found at start-up: a .gpl is listed by its Name: line, or
+  // by its file name when it has none, with its colours as palette items.
+  void listedAtStartUp_data() {
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("listedAs");
+    QTest::addColumn<QString>("items");
+    QTest::newRow("Name: line") << "a.gpl" << QByteArray("GIMP Palette\nName: 和色\n254 223 225\t桜色\n")
+                                << "和色" << "254 223 225 桜色";
+    QTest::newRow("no Name: line, capital extension") << "sky.night.GPL" << QByteArray("GIMP Palette\n0 0 128\n")
+                                                      << "sky.night" << "0 0 128 000080";
+    QTest::newRow("not a GIMP palette") << "b.gpl" << QByteArray("[Red]\nR=255\n") << "b" << "";
+  }
+  void listedAtStartUp() {
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, listedAs);
+    QFETCH(QString, items);
+    QTemporaryDir dir;
+    QFile f(dir.filePath(fileName));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(content);
+    f.close();
+    std::vector<TPalletData> list;
+    AppendPallet(list, fileName.toStdString(), dir.path().toStdString() + "/", {});
+    QCOMPARE(list.size(), std::size_t(1));
+    QCOMPARE(QString::fromStdString(list[0].Name), listedAs);
+    QStringList got;
+    for (const TItemData& i : list[0].Items)
+      got << QString("%1 %2 %3 %4").arg(i.R).arg(i.G).arg(i.B).arg(QString::fromStdString(i.Name));
+    QCOMPARE(got.join('|'), items);
   }
 
   void writeFailureIsReported() {
