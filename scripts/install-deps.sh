@@ -11,6 +11,7 @@ PACKAGES=(
   libbenchmark-dev
   fonts-ipafont-gothic
   xvfb xauth x11-utils imagemagick
+  dbus-daemon dbus-session-bus-common
   clang libclang-rt-14-dev
 )
 

@@ -368,7 +368,7 @@ void TfrmMain::CreateHSVGroup() {
 }
 
 void TfrmMain::CreateStatusBar() {
-  StatusBar1 = new hb::TStatusBar(this, {200, 50});
+  StatusBar1 = new hb::TStatusBar(this, {200, 50, 416});
   StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
   StatusBar1->setGeometry(0, 654, 672, 17);
   StatusBar1->SetPanelText(0, QString::fromUtf8("Webセーフカラー"));
@@ -457,6 +457,7 @@ void TfrmMain::FormCreate(QObject*) {
   StatusText = "HBファイル検索中...";
   hb::ProcessPending();
   FindFile1->FileMask.push_back("*.hb");
+  FindFile1->FileMask.push_back("*.gpl");  // GIMP and Inkscape palettes dropped beside it
   FindFile1->IsFindSub = false;
   FindFile1->FolderName = hb::FolderOf(hb::ExecutablePath());
   FindFile1->Execute();

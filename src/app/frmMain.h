@@ -39,6 +39,7 @@ class TfrmVersion;
 
 namespace hb {
 class TCaptureBurst;
+class TPortalPick;
 class TSidePanel;
 class TColorOutput;
 class TSaveDialog;
@@ -110,6 +111,8 @@ class TfrmMain : public hb::TForm {
   // Lets the still capture window hide this window while it copies the screen,
   // set the colour picked in it, and show this window again when it closes.
   void AttachStillCapture(TfrmCaption* Caption);
+  // Picking through the desktop portal in a Wayland session (owned by the window).
+  hb::TPortalPick* PortalPick = nullptr;
 
   // ---- HSV chart picking (src/chart) --------------------------------------------
   void imgHSVMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::MouseButtons Shift, int X, int Y);

@@ -5,14 +5,17 @@
 
 #include "app/frmMain.h"
 #include "capture/CaptureBurst.h"
+#include "capture/PortalPick.h"
 #include "capture/ScreenColorPicker.h"
 #include "capture/frmCaption.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Screen.h"
 #include "platform/ScreenCursor.h"
+#include "platform/Session.h"
 
 void TfrmMain::WireCapture() {
   CaptureBurst = new hb::TCaptureBurst(this, *abfColorPicker1, *TimMouseDoun);
+  PortalPick = new hb::TPortalPick(this, !hb::X11SeesWholeScreen(), [this](int R, int G, int B) { SetColors(R, G, B); });
   abfColorPicker1->SetOnTimer([this](QObject* sender) { abfColorPicker1Timer(sender); });
   TimMouseDoun->SetOnTimer([this](QObject* sender) { TimMouseDounTimer(sender); });
 
@@ -60,6 +63,8 @@ void TfrmMain::TimMouseDounTimer(QObject*) { CaptureBurst->End(); }
 // ---- The eyedropper button -------------------------------------------------
 
 void TfrmMain::btnColorCaptureMouseDown(QObject*, Qt::MouseButton, Qt::MouseButtons, int, int) {
+  // Under Wayland the screen's pixels are the desktop's: it lets the user click one.
+  if (PortalPick->Active()) return PortalPick->Pick();
   // The icon leaves the button, as if the dropper had been lifted out of it.
   btnColorCapture->SetPictureLeft(100);
   hb::SetScreenCursor(hb::crEyedropper);
@@ -67,9 +72,12 @@ void TfrmMain::btnColorCaptureMouseDown(QObject*, Qt::MouseButton, Qt::MouseButt
 }
 
 // The same renewal as a move over the chart; the burst is capture's own.
-void TfrmMain::btnColorCaptureMouseMove(QObject*, Qt::MouseButtons Shift, int, int) { CaptureBurst->Move(Shift); }
+void TfrmMain::btnColorCaptureMouseMove(QObject*, Qt::MouseButtons Shift, int, int) {
+  if (!PortalPick->Active()) CaptureBurst->Move(Shift);
+}
 
 void TfrmMain::btnColorCaptureMouseUp(QObject*, Qt::MouseButton, Qt::MouseButtons, int, int) {
+  if (PortalPick->Active()) return;
   hb::SetScreenCursor(hb::crDefault);
   btnColorCapture->SetPictureLeft(-1);
 }
@@ -77,6 +85,8 @@ void TfrmMain::btnColorCaptureMouseUp(QObject*, Qt::MouseButton, Qt::MouseButton
 // ---- Dynamic mode and still capture ------------------------------------------
 
 void TfrmMain::btn_StaticCaptureClick(QObject*) {
+  // A copy of the screen would be black outside this program's windows.
+  if (PortalPick->Active()) return PortalPick->Pick();
   if (frmCaption) frmCaption->show();
 }
 
@@ -87,6 +97,8 @@ void TfrmMain::AttachStillCapture(TfrmCaption* Caption) {
 }
 
 void TfrmMain::btn_DynamicCaptureClick(QObject*) {
+  // Following the cursor needs the screen's pixels; one click is what the portal offers.
+  if (PortalPick->Active()) return PortalPick->Pick();
   const int answer = hb::MessageDlg(
       "ダイナミックキャプチャモードに入ります。\n"
       "取得したい色のところにマウスカーソルをあわせ、エンターキーをおしてください。",

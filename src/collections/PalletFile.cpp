@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "collections/GimpPalette.h"
 #include "platform/IniDocument.h"
 #include "platform/IniFile.h"
 #include "support/StringCut.h"
@@ -41,12 +42,28 @@ void AppendPallet(std::vector<TPalletData>& List, const std::string& FileName, c
   try {
     report("ファイル【" + FileName + "】処理中...");
     List.push_back({PalletNameOf(FileName), {}});
+    if (IsGplFileName(FileName)) {
+      // A GIMP palette is listed by its Name: line when it has one.
+      if (const auto gpl = ReadGplFile(Path + FileName)) {
+        if (!gpl->Name.empty()) List.back().Name = gpl->Name;
+        for (const TGplColor& c : gpl->Colors) List.back().Items.push_back({c.Name, c.R, c.G, c.B});
+      }
+      return;
+    }
     List.back().Items = ReadPalletFile(Path + FileName, [&](const std::string& section) {
       report("プラグイン【" + section + "】追加中...");
     });
   } catch (...) {
     // A palette that cannot be read is listed without colours; start-up goes on.
   }
+}
+
+bool IsGplFileName(const std::string& FileName) {
+  const std::size_t dot = FileName.rfind('.');
+  if (dot == std::string::npos || FileName.size() - dot != 4) return false;
+  std::string ext = FileName.substr(dot + 1);
+  for (char& c : ext) c = static_cast<char>(c | 0x20);
+  return ext == "gpl";
 }
 
 std::string PalletNameOf(const std::string& FileName) {

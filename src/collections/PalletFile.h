@@ -46,6 +46,10 @@ std::vector<TItemData> ReadPalletFile(const std::string& Path,
 void AppendPallet(std::vector<TPalletData>& List, const std::string& FileName, const std::string& Path,
                   const std::function<void(const std::string& Status)>& Report);
 
+// Whether a file name ends in ".gpl" (any case): a GIMP palette, read by
+// AppendPallet as such and listed under its Name: line, or its file name.
+bool IsGplFileName(const std::string& FileName);
+
 // The palette's name for a plug-in file name: everything before its last
 // "." (my.colors.hb gives my.colors).
 std::string PalletNameOf(const std::string& FileName);

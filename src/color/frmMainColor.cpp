@@ -7,6 +7,7 @@
 
 #include "app/frmMain.h"
 #include "color/ColorConvert.h"
+#include "color/Contrast.h"
 #include "color/ShownColor.h"
 #include "platform/MessageBoxes.h"
 
@@ -101,6 +102,8 @@ void TfrmMain::ApplyPendingColor() {
     } else {
       StatusBar1->SetPanelText(0, QString());
     }
+    StatusBar1->SetPanelText(2, QString::fromStdString(hb::ContrastPanelText(hb::TRGBBytes{
+                                    std::uint8_t(c.R), std::uint8_t(c.G), std::uint8_t(c.B)})));
 
     // Several refreshes before the next tick make one rebuild of the scheme swatches.
     step(kSchemeTimer);
@@ -244,6 +247,15 @@ void TfrmMain::SetColorHint(TPictureButton* Button, const std::string& Suffix) {
   if (!Suffix.empty()) hint += QLatin1Char(' ') + QString::fromStdString(Suffix);
   Button->SetHint(hint);
   Button->SetShowHint(true);
+  // Swatches tell their contrast with the current colour, worked out when the
+  // hint shows, since the current colour changes under a hint set earlier.
+  if (Button != cmdColorView)
+    Button->SetHintExtra([this, Button] {
+      auto bytes = [](const QColor& q) {
+        return hb::TRGBBytes{std::uint8_t(q.red()), std::uint8_t(q.green()), std::uint8_t(q.blue())};
+      };
+      return QString::fromStdString(hb::ContrastHintSuffix(bytes(Button->Color()), bytes(cmdColorView->Color())));
+    });
 }
 
 int TfrmMain::HexToInt(const std::string& Text) const { return hb::HexToInt(Text); }

@@ -41,6 +41,10 @@ void TColorOutput::OutHTML() { PutClipboardText(HTMLCode(HexText())); }
 
 void TColorOutput::OutVBCode() { PutClipboardText(VBCode(HexText())); }
 
+void TColorOutput::OutCode(std::string (*code)(int R, int G, int B)) {
+  PutClipboardText(code(sources_.red->Value(), sources_.green->Value(), sources_.blue->Value()));
+}
+
 void TColorOutput::SaveColorImage(TSaveDialog& dialog) {
   if (!dialog.Execute()) return;
   try {

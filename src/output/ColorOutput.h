@@ -32,6 +32,8 @@ class TColorOutput : public QObject {
   void OutHex();
   void OutHTML();
   void OutVBCode();
+  // A code worked out from the RGB spin boxes (the CSS, Qt and float notations).
+  void OutCode(std::string (*code)(int R, int G, int B));
 
   // Asks for a file with dialog and writes the colour image there: "保存しました"
   // when it is written, "<path> に書き込めません" in the error box when not.

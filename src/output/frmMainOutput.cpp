@@ -6,6 +6,7 @@
 
 #include "app/AppStyle.h"
 #include "app/frmMain.h"
+#include "output/ColorNotations.h"
 #include "output/ColorOutput.h"
 #include "platform/FileDialogs.h"
 
@@ -49,6 +50,21 @@ void TfrmMain::WireOutput() {
   for (QAction* a : {TBItem4, TB_Out_Hex}) wire(a, &TfrmMain::TB_Out_HexClick);
   for (QAction* a : {TBItem5, TB_Out_HTML}) wire(a, &TfrmMain::TB_Out_HTMLClick);
   for (QAction* a : {TBItem6, TB_Out_VBCode}) wire(a, &TfrmMain::TB_Out_VBCodeClick);
+
+  // Codes for style sheets and source code, after the items above.
+  const struct {
+    const char* name;
+    const char* caption;
+    std::string (*code)(int, int, int);
+  } codes[] = {{"TB_Out_CssRGB", "CSS rgb()", hb::CssRgbCode},
+               {"TB_Out_CssHSL", "CSS hsl()", hb::CssHslCode},
+               {"TB_Out_QColor", "Qt QColor()", hb::QColorCode},
+               {"TB_Out_Float", "0～1 の小数 (R, G, B)", hb::FloatTripleCode}};
+  for (const auto& c : codes) {
+    QAction* a = TBSubmenuItem2->addAction(QString::fromUtf8(c.caption));
+    a->setObjectName(QString::fromUtf8(c.name));
+    connect(a, &QAction::triggered, this, [this, code = c.code] { ColorOutput->OutCode(code); });
+  }
 }
 
 void TfrmMain::PutClipboardText(const std::string& Text) { ColorOutput->PutClipboardText(Text); }

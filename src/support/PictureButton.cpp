@@ -1,5 +1,8 @@
 #include "support/PictureButton.h"
 
+#include <QHelpEvent>
+#include <QToolTip>
+
 #include <QEnterEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -60,6 +63,10 @@ QSize TPictureButton::sizeHint() const { return QSize(75, 25); }
 bool TPictureButton::event(QEvent* event) {
   // The hint shows only when switched on, as for every control of the program.
   if (event->type() == QEvent::ToolTip && !showHint_) return true;
+  if (event->type() == QEvent::ToolTip && hintExtra_) {
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), ShownHint(), this);
+    return true;
+  }
   return QAbstractButton::event(event);
 }
 

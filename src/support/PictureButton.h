@@ -5,6 +5,7 @@
 // swatch, every small swatch, the eyedropper and the reset button.
 
 #include <QAbstractButton>
+#include <functional>
 #include <QColor>
 #include <QPixmap>
 
@@ -41,6 +42,11 @@ class TPictureButton : public QAbstractButton {
   void SetHint(const QString& hint) { setToolTip(hint); }
   bool ShowHint() const { return showHint_; }
   void SetShowHint(bool show);
+  // Text worked out when the hint shows and added after it, for what
+  // changes while the hint stays (the contrast with the current colour).
+  void SetHintExtra(std::function<QString()> extra) { hintExtra_ = std::move(extra); }
+  // The hint as it would show now, extra included.
+  QString ShownHint() const { return hintExtra_ ? toolTip() + hintExtra_() : toolTip(); }
 
   // The colour now painted: InColor under the pointer, Color otherwise.
   QColor FaceColor() const;
@@ -74,4 +80,5 @@ class TPictureButton : public QAbstractButton {
   bool hovered_ = false;
   bool focusFrame_ = true;
   bool showHint_ = false;
+  std::function<QString()> hintExtra_;
 };

@@ -122,7 +122,7 @@ class TestSidePanel : public QObject {
   }
 
   void searchIsSetUpAsTheFormStoresIt() {
-    QCOMPARE(w->FindFile1->FileMask, std::vector<std::string>{"*.hb"});
+    QCOMPARE(w->FindFile1->FileMask, (std::vector<std::string>{"*.hb", "*.gpl"}));
     QVERIFY(!w->FindFile1->IsFindSub);
     QCOMPARE(QString::fromStdString(w->FindFile1->FolderName) , QCoreApplication::applicationDirPath() + "/");
   }

@@ -83,6 +83,14 @@ class TestOutputCommands : public QObject {
     QTest::newRow("HTML empty") << QColor(1, 2, 3) << "" << html << "#";
     QTest::newRow("VB empty") << QColor(1, 2, 3) << "" << vb << "&H00&";
     QTest::newRow("VB one character") << QColor(1, 2, 3) << "F" << vb << "&H00F&";
+    // The codes for style sheets and source code, from the RGB boxes alone.
+    QTest::newRow("CSS rgb") << QColor(255, 128, 0) << "123456" << QStringList{"TB_Out_CssRGB"} << "rgb(255 128 0)";
+    QTest::newRow("CSS hsl") << QColor(255, 128, 0) << "123456" << QStringList{"TB_Out_CssHSL"}
+                             << "hsl(30deg 100% 50%)";
+    QTest::newRow("QColor") << QColor(5, 60, 255) << QString() << QStringList{"TB_Out_QColor"}
+                            << "QColor(5, 60, 255)";
+    QTest::newRow("floats") << QColor(255, 128, 0) << QString() << QStringList{"TB_Out_Float"}
+                            << "1.000, 0.502, 0.000";
     QTest::newRow("VB typed multi-byte") << QColor(1, 2, 3) << QString::fromUtf8("表ソ12AB") << vb
                                          << QString::fromUtf8("&H00AB12表ソ&");
   }
@@ -106,6 +114,16 @@ class TestOutputCommands : public QObject {
       QCOMPARE(boxes.boxes.shown[0].type, hb::TMsgDlgType::mtNotice);
       QCOMPARE(boxes.boxes.shown[0].buttons, hb::TMsgDlgButtons(hb::mbOK));
     }
+  }
+
+  // The four codes follow the existing items of the clipboard submenu, visible.
+  void newCodesAfterExistingItems() {
+    const QList<QAction*> items = w->TBSubmenuItem2->actions();
+    QStringList names;
+    for (QAction* a : items) names << a->objectName();
+    QCOMPARE(names, (QStringList{"TBItem1", "TBItem2", "TBItem4", "TBItem5", "TBItem6", "TB_Out_CssRGB",
+                                 "TB_Out_CssHSL", "TB_Out_QColor", "TB_Out_Float"}));
+    for (int i = 5; i < items.size(); ++i) QVERIFY(items[i]->isVisible());
   }
 
   // The real clipboard keeps only the text: the formats there before are gone.
@@ -145,7 +163,7 @@ class TestOutputCommands : public QObject {
     QCOMPARE(top[2]->menu(), w->TBSubmenuItem3);
     QVERIFY(top[0]->isVisible() && top[0]->isEnabled() && top[1]->isVisible() && !top[2]->isVisible());
     QVERIFY(w->TBSubmenuItem3->actions().isEmpty());
-    QCOMPARE(w->TBSubmenuItem2->actions(),
+    QCOMPARE(w->TBSubmenuItem2->actions().mid(0, 5),
              (QList<QAction*>{w->TBItem1, w->TBItem2, w->TBItem4, w->TBItem5, w->TBItem6}));
     QCOMPARE(w->TBItem1->text(), QString::fromUtf8("カラーイメージ出力"));
     for (QAction* hidden : {w->TBItem1, w->TBItem5, w->TBItem6}) QVERIFY(!hidden->isVisible());
