@@ -477,7 +477,8 @@ void TfrmMain::FormCreate(QObject*) {
 
 void TfrmMain::TBHelpClick(QObject*) {
   // A missing or unopenable help page shows nothing.
-  hb::ShellOpen(hb::FolderOf(hb::ExecutablePath()) + "help.htm");
+  const std::string page = hb::FindDataFile(hb::CurrentProgramFolders().dataFolders, "help.htm");
+  if (!page.empty()) hb::ShellOpen(page);
 }
 
 void TfrmMain::TB_EndClick(QObject*) { close(); }
