@@ -12,6 +12,7 @@ PACKAGES=(
   fonts-ipafont-gothic
   xvfb xauth x11-utils imagemagick
   clang libclang-rt-14-dev
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()
