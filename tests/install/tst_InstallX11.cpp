@@ -202,6 +202,11 @@ class TestInstallX11 : public QObject {
     QCOMPARE(have, want);
 
     const QByteArray buildDir = QByteArrayLiteral(HB_BINARY_DIR);
+#ifdef HB_SANITIZED
+    // The sanitizers' metadata names every instrumented source file, the
+    // generated ones in the build folder too: such a build is no release.
+    have.removeAll(QStringLiteral("usr/bin/huebrook"));
+#endif
     for (const QString& file : have) {
       QFile f(root_ + '/' + file);
       QVERIFY(f.open(QIODevice::ReadOnly));
