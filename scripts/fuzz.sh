@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang and runs each for the given number of
-# seconds (default 60). Corpora live in build-fuzz/corpus/<target>; crashes make
-# the script fail.
+# seconds (default 60). Corpora live in build-fuzz/corpus/<target>; crashes,
+# time-outs and memory outliers make the script fail. A target's own flags
+# (input size, time and memory limits) stand one a line in
+# fuzz/<target>.options, its dictionary in fuzz/<target>.dict.
 #   ./scripts/fuzz.sh [seconds] [target ...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -23,16 +25,19 @@ fi
 
 export ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-rm -f "$build"/crash-* "$build"/leak-* "$build"/timeout-*
+rm -f "$build"/crash-* "$build"/leak-* "$build"/timeout-* "$build"/oom-* "$build"/slow-unit-*
 for t in "${targets[@]}"; do
   corpus="$build/corpus/$t"
   mkdir -p "$corpus"
   seeds=()
   [ -d "fuzz/seeds/$t" ] && seeds=("fuzz/seeds/$t")
+  opts=()
+  [ -f "fuzz/$t.options" ] && mapfile -t opts < <(grep -v '^#' "fuzz/$t.options")
+  [ -f "fuzz/$t.dict" ] && opts+=("-dict=fuzz/$t.dict")
   echo "--- $t for ${seconds}s"
   log="$build/$t.log"
   status=0
-  "$build/fuzz/$t" -max_total_time="$seconds" -print_final_stats=1 \
+  "$build/fuzz/$t" -max_total_time="$seconds" -print_final_stats=1 "${opts[@]}" \
     -artifact_prefix="$build/" "$corpus" "${seeds[@]}" >"$log" 2>&1 || status=$?
   grep -E '^(stat::number_of_executed_units|stat::peak_rss_mb|==[0-9]+==|SUMMARY)' "$log" || true
   if [ "$status" -ne 0 ]; then

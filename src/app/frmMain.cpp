@@ -18,11 +18,15 @@
 #include <thread>
 
 #include "app/AppStyle.h"
+#include "capture/ScreenColorPicker.h"
 #include "chart/HSVColorChart.h"
+#include "collections/SidePanel.h"
 #include "platform/AppPaths.h"
 #include "platform/ScreenCursor.h"
 #include "platform/Shell.h"
 #include "support/CharText.h"
+#include "support/FindFile.h"
+#include "support/ProcessPending.h"
 
 TfrmMain* frmMain = nullptr;
 
@@ -99,7 +103,7 @@ QScrollArea* MakeScrollBox(QWidget* parent, QRect bounds, TPanel* inner, QSize i
 
 } // namespace
 
-TfrmMain::TfrmMain(QWidget* parent) : QWidget(parent) {
+TfrmMain::TfrmMain(QWidget* parent) : hb::TForm(parent) {
   frmMain = this;
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QStringLiteral("Huebrook"));
@@ -168,14 +172,19 @@ void TfrmMain::CreateToolbar() {
   saveMenu->addAction(TB_SaveColorImage);
   TBSubmenuItem2 = new hb::TFlatMenu(QString::fromUtf8("カラーコードをクリップボードに出力"), saveMenu);
   TBSubmenuItem2->setObjectName(QStringLiteral("TBSubmenuItem2"));
+  TBItem1 = action("TBItem1", "カラーイメージ出力", nullptr);
   TBItem2 = action("TBItem2", "RGB", nullptr);
   TBItem4 = action("TBItem4", "16進", nullptr);
   TBItem5 = action("TBItem5", "色コード【ＨＴＭＬコード用】出力", nullptr);
   TBItem6 = action("TBItem6", "色コード【ＶＢコード用】出力", nullptr);
+  TBItem1->setVisible(false);
   TBItem5->setVisible(false);
   TBItem6->setVisible(false);
-  TBSubmenuItem2->addActions({TBItem2, TBItem4, TBItem5, TBItem6});
+  TBSubmenuItem2->addActions({TBItem1, TBItem2, TBItem4, TBItem5, TBItem6});
   saveMenu->addMenu(TBSubmenuItem2);
+  TBSubmenuItem3 = new hb::TFlatMenu(QString::fromUtf8("ファイルに出力"), saveMenu);
+  TBSubmenuItem3->setObjectName(QStringLiteral("TBSubmenuItem3"));
+  saveMenu->addMenu(TBSubmenuItem3)->setVisible(false);
 
   TB_OutPut = action("TB_OutPut", "保存", ":/toolbar/save.png");
   TB_OutPut->setMenu(saveMenu);
@@ -408,7 +417,7 @@ void TfrmMain::WireHandlers() {
   connect(TB_End, &QAction::triggered, this, [this] { TB_EndClick(TB_End); });
   // Commands whose windows and outputs are not part of the program yet stay
   // greyed rather than doing nothing when chosen.
-  for (QAction* pending : {TB_SaveColorImage, TBItem2, TBItem4, TB_PlugInEditor, TBItem3})
+  for (QAction* pending : {TB_PlugInEditor, TBItem3})
     pending->setEnabled(false);
 
   connect(cmdReset, &QAbstractButton::clicked, this, [this] { cmdResetClick(cmdReset); });
@@ -419,6 +428,11 @@ void TfrmMain::WireHandlers() {
   timOptionPanel->SetOnTimer([this](QObject* sender) { timOptionPanelTimer(sender); });
   WireCapture();
   WireChart();
+  WirePallets();
+  WireScheme();
+  WireOutput();
+  WireKeep();
+  WireHistory();
 }
 
 // ---- Start-up ---------------------------------------------------------------
@@ -441,13 +455,18 @@ void TfrmMain::FormCreate(QObject*) {
   // 6.
   ClearPendingColor();
 
-  // 7-8. The palette plug-in files beside the executable are looked for here.
+  // 7-8. The palette plug-in files beside the executable, each loaded as it is found.
   StatusText = "HBファイル検索中...";
   hb::ProcessPending();
+  FindFile1->FileMask.push_back("*.hb");
+  FindFile1->IsFindSub = false;
+  FindFile1->FolderName = hb::FolderOf(hb::ExecutablePath());
+  FindFile1->Execute();
   hb::ProcessPending();
 
-  // 9. The kept colours are read from the settings file here.
+  // 9. The kept colours, from the settings file.
   StatusText = "キープデータ読み込み...";
+  ReadKeepSettings();
 
   // 10.
   StatusText = "設定完了...";
@@ -467,6 +486,7 @@ void TfrmMain::FormCreate(QObject*) {
     cmbPalletSelect->addItem(QString::fromUtf8("【キープデータ】"));
     cmbPalletSelect->addItem(QString::fromUtf8("【履歴データ】"));
     cmbPalletSelect->setCurrentIndex(0);
+    SidePanel->ListPallets();
   }
 
   // 14. The history timer.

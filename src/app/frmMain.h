@@ -2,12 +2,16 @@
 // The main window. One class holds the handlers of every feature; each
 // feature's methods are defined in that feature's folder (colour
 // synchronisation in src/color, ...). This header is organised by feature.
+// A feature's state and logic live in a small class of its own folder that
+// the window owns; it is only forward-declared here.
 
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
-#include "capture/ScreenColorPicker.h"
+#include "color/ColorValue.h"
 #include "support/Controls.h"
 #include "support/PictureButton.h"
 
@@ -21,15 +25,26 @@ class QProgressBar;
 class QPushButton;
 class QScrollArea;
 class QToolBar;
+class TfrmCaption;
+class TFindFile;
+class TScreenColorPicker;
+struct TPalletData;
+struct TSearchRec;
+namespace hb {
+class ColorHistory;
+class KeepList;
+} // namespace hb
 
-// The three components of a colour; -1 in PendingColor means "not given".
-struct TColorData {
-  int R = 0;
-  int G = 0;
-  int B = 0;
-};
+namespace hb {
+class TCaptureBurst;
+class TSidePanel;
+class TColorOutput;
+class TSaveDialog;
+class TSchemeRow;
+struct THSVColor;
+}
 
-class TfrmMain : public QWidget {
+class TfrmMain : public hb::TForm {
   Q_OBJECT
  public:
   explicit TfrmMain(QWidget* parent = nullptr);
@@ -62,8 +77,6 @@ class TfrmMain : public QWidget {
   std::string ColorDataToHex(const TColorData& Color) const;
   void SetColorHint(TPictureButton* Button, const std::string& Suffix);
   int HexToInt(const std::string& Text) const;
-  void timOptionPanelTimer(QObject* Sender);
-  void btnHSVOptionS_Click(QObject* Sender);
 
   // Test seams of the refresh: a hook called before each of its steps (it may
   // throw to stand for a failure), and how deeply refreshes were ever nested.
@@ -83,11 +96,84 @@ class TfrmMain : public QWidget {
   void btn_DynamicCaptureClick(QObject* Sender);
   void cmdGetColorFromDisplay_DynamicClick(QObject* Sender);
   void SetColorControlsEnabled(bool Enabled);
+  // The sampling bursts of the eyedropper and the chart (owned by the window).
+  hb::TCaptureBurst* CaptureBurst = nullptr;
+  // Lets the still capture window hide this window while it copies the screen,
+  // set the colour picked in it, and show this window again when it closes.
+  void AttachStillCapture(TfrmCaption* Caption);
 
   // ---- HSV chart picking (src/chart) --------------------------------------------
   void imgHSVMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::MouseButtons Shift, int X, int Y);
   void imgHSVMouseMove(QObject* Sender, Qt::MouseButtons Shift, int X, int Y);
   void imgHSVMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::MouseButtons Shift, int X, int Y);
+
+  // ---- Swatches (src/collections) ----------------------------------------------
+  // A swatch of a side-panel view or of the hue schemes, set up the one common
+  // way, shown; its click makes its colour current.
+  TPictureButton* CreateSwatch(QWidget* Parent, const QColor& Color, const std::string& HintSuffix);
+  void btnClicktoColorPanel(QObject* Sender);
+
+  // ---- Palettes and the side panel's views (src/collections) --------------------
+  TFindFile* FindFile1 = nullptr;
+  hb::TSidePanel* SidePanel = nullptr;
+  void FindFile1Find(const std::string& FileName, const std::string& Path, TSearchRec Search, bool& Cancel);
+  void cmbPalletSelectChange(QObject* Sender);
+  void ShowPallet(const std::string& Name);
+  void FormMouseWheelDown(QObject* Sender, Qt::KeyboardModifiers Shift, const QPoint& MousePos, bool& Handled);
+  void FormMouseWheelUp(QObject* Sender, Qt::KeyboardModifiers Shift, const QPoint& MousePos, bool& Handled);
+  // The palettes loaded at start-up; the palette view's swatches and labels,
+  // entry i of each for item i of the palette on view.
+  const std::vector<TPalletData>& PalletList() const;
+  const std::vector<TPictureButton*>& PalletButtons() const;
+  const std::vector<QLabel*>& PalletLabels() const;
+  // Frees the palette view's controls one by one (when the window closes).
+  void FreePalletView();
+  // ---- Hue-scheme swatches (src/chart) -----------------------------------------
+  hb::TSchemeRow* SchemeRow = nullptr;
+  void timOptionPanelTimer(QObject* Sender);
+  void btnHSVOptionS_Click(QObject* Sender);
+  void UpdateSchemeSwatches();
+  void ClearSchemeSwatches();
+  QColor SchemeColorAt(hb::THSVColor HSV, int Offset) const;
+  void AddSchemeColor(const QColor& Color);
+  void BuildSchemeSwatches();
+
+  // ---- Colour codes to the clipboard, colour image file (src/output) -----------
+  hb::TColorOutput* ColorOutput = nullptr;
+  hb::TSaveDialog* SaveDialog1 = nullptr;
+  QMenu* TBPopupMenu1 = nullptr;
+  QMenu* TBSubmenuItem4 = nullptr;
+  QAction* TB_Out_ColorImage = nullptr;
+  QAction* TB_Out_RGB = nullptr;
+  QAction* TB_Out_Hex = nullptr;
+  QAction* TB_Out_HTML = nullptr;
+  QAction* TB_Out_VBCode = nullptr;
+  QMenu* TB_SumMenuPopUp = nullptr;
+  void PutClipboardText(const std::string& Text);
+  void TB_Out_RGBClick(QObject* Sender);
+  void TB_Out_HexClick(QObject* Sender);
+  void TB_Out_HTMLClick(QObject* Sender);
+  void TB_Out_VBCodeClick(QObject* Sender);
+  void TB_SaveColorImageClick(QObject* Sender);
+
+  // ---- Keep list and settings file (src/collections) -------------------------
+  const std::vector<TPictureButton*>& KeepButtons() const;
+  TPictureButton* KeepTarget() const;
+  // The kept colours in order, red in the low byte (what the editor imports).
+  std::vector<std::uint32_t> KeepColors() const;
+  void btnKeepAddClick(QObject* Sender);
+  void btnKeepClearClick(QObject* Sender);
+  void AddKeepColor(const std::string& Text);
+  void ArrangeKeepPanel();
+  void KeepButtonMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::MouseButtons Shift, int X, int Y);
+  void tbKeepClearClick(QObject* Sender);
+  // Writes the keep list to the settings file and frees the side panel's swatches.
+  void FormCloseQuery(QObject* Sender, bool& CanClose) override;
+
+  // ---- Colour history (src/collections) ----------------------------------------
+  const std::vector<TPictureButton*>& HistoryButtons() const;
+  void timHistoryTimer(QObject* Sender);
+  void RecordHistory();
 
   // ---- Layout: toolbar -------------------------------------------------------
   QWidget* TBDock1 = nullptr;
@@ -95,10 +181,12 @@ class TfrmMain : public QWidget {
   QAction* TB_OutPut = nullptr;
   QAction* TB_SaveColorImage = nullptr;
   QMenu* TBSubmenuItem2 = nullptr;
+  QAction* TBItem1 = nullptr;
   QAction* TBItem2 = nullptr;
   QAction* TBItem4 = nullptr;
   QAction* TBItem5 = nullptr;
   QAction* TBItem6 = nullptr;
+  QMenu* TBSubmenuItem3 = nullptr;
   QAction* TB_PlugInEditor = nullptr;
   QAction* TBHelp = nullptr;
   QAction* TBItem3 = nullptr;
@@ -204,6 +292,17 @@ class TfrmMain : public QWidget {
   void WireHandlers();
   void WireCapture();
   void WireChart();
+  void WirePallets();
+  void WireScheme();
+  void WireOutput();
+
+  // Keep list and settings file; colour history.
+  void WireKeep();
+  void WireHistory();
+  std::string SettingsFileName() const;
+  void ReadKeepSettings();
+  hb::KeepList* keepList_ = nullptr;
+  hb::ColorHistory* history_ = nullptr;
 
   int refreshDepth_ = 0;
   int maxRefreshDepth_ = 0;

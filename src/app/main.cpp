@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
 
   // 4. The main window first: its creation runs the start-up sequence.
   auto* mainWindow = new TfrmMain;
-  new TfrmCaption(mainWindow);
+  mainWindow->AttachStillCapture(new TfrmCaption(mainWindow));
 
   // 5.
   splash->close();

@@ -1,15 +1,15 @@
 #include "capture/frmCaption.h"
 
-#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
-#include "app/frmMain.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Screen.h"
-#include "support/CharText.h"
+#include "support/ProcessPending.h"
 
 TfrmCaption* frmCaption = nullptr;
 
@@ -34,16 +34,21 @@ TfrmCaption::TfrmCaption(QWidget* parent) : hb::TForm(parent) {
 
 void TfrmCaption::FormShow(QObject*) {
   // 1-2. The main window leaves the screen first, and what lay behind it is
-  // given a moment to repaint.
-  if (frmMain) frmMain->hide();
-  QElapsedTimer settle;
-  settle.start();
-  do hb::ProcessPending();
-  while (settle.elapsed() < 60);
+  // given a moment to repaint; the event loop runs meanwhile.
+  emit Opening();
+  QEventLoop settle;
+  QTimer::singleShot(60, &settle, &QEventLoop::quit);
+  settle.exec();
 
-  // 3. The still image covers the primary screen, one image pixel per screen pixel.
+  // 3. The still image covers the primary monitor, one image pixel per screen
+  // pixel, wherever that monitor stands among the others. Qt keeps a screen's
+  // top-left corner in device pixels and scales only its size.
+  const QRect device = hb::TheScreen().PrimaryScreenRect();
   QScreen* screen = QGuiApplication::primaryScreen();
-  const QRect area = screen ? screen->geometry() : QRect(0, 0, 640, 480);
+  const qreal ratio = screen ? screen->devicePixelRatio() : 1.0;
+  const QRect area = device.isEmpty() ? QRect(0, 0, 640, 480)
+                                      : QRect(device.topLeft(), QSize(qRound(device.width() / ratio),
+                                                                      qRound(device.height() / ratio)));
   setGeometry(area);
   // Full screen rather than maximised: a maximised window stops at the desktop's
   // panels, which would shift every pixel of the image from where it was taken.
@@ -53,7 +58,7 @@ void TfrmCaption::FormShow(QObject*) {
 
   // 5. A fresh copy at each showing, before the prompt is on the screen.
   QImage still = hb::TheScreen().CopyPrimaryScreen();
-  if (screen) still.setDevicePixelRatio(screen->devicePixelRatio());
+  still.setDevicePixelRatio(ratio);
   Image1->SetPicture(still);
   hb::ProcessPending();
 
@@ -70,13 +75,13 @@ void TfrmCaption::Image1MouseDown(QObject*, Qt::MouseButton, Qt::MouseButtons, i
   const QPoint pixel(qRound(X * ratio), qRound(Y * ratio));
   if (still.valid(pixel)) {
     const QRgb c = still.pixel(pixel);
-    if (frmMain) frmMain->SetColors(qRed(c), qGreen(c), qBlue(c));
+    emit ColorPicked(qRed(c), qGreen(c), qBlue(c));
   }
   close();
 }
 
 void TfrmCaption::FormCloseQuery(QObject*, bool& CanClose) {
-  if (frmMain) frmMain->show();
+  emit Closing();
   CanClose = true;
 }
 

@@ -1,10 +1,13 @@
 #pragma once
-// The still capture: a copy of the whole screen shown full-screen, where a
-// click takes the colour of the pixel under the pointer.
+// The still capture: a copy of the primary screen shown full-screen, where a
+// click takes the colour of the pixel under the pointer. It reports through
+// its signals and knows nothing of the window that opens it.
 
 #include <QWidget>
 
-#include "support/Controls.h"
+#include "support/Form.h"
+#include "support/Image.h"
+#include "support/Timer.h"
 
 class TfrmCaption : public hb::TForm {
   Q_OBJECT
@@ -18,6 +21,15 @@ class TfrmCaption : public hb::TForm {
   void Image1MouseDown(QObject* Sender, Qt::MouseButton Button, Qt::MouseButtons Shift, int X, int Y);
   void FormCloseQuery(QObject* Sender, bool& CanClose) override;
   void Timer1Timer(QObject* Sender);
+
+ signals:
+  // The screen is about to be copied: the window that opened this one leaves
+  // the screen now.
+  void Opening();
+  // The user clicked the still image; the pixel's colour.
+  void ColorPicked(int R, int G, int B);
+  // Every close request (a click, Cancel, Escape, the window manager).
+  void Closing();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

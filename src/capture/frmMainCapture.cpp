@@ -4,12 +4,15 @@
 #include <QPushButton>
 
 #include "app/frmMain.h"
+#include "capture/CaptureBurst.h"
+#include "capture/ScreenColorPicker.h"
 #include "capture/frmCaption.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Screen.h"
 #include "platform/ScreenCursor.h"
 
 void TfrmMain::WireCapture() {
+  CaptureBurst = new hb::TCaptureBurst(this, *abfColorPicker1, *TimMouseDoun);
   abfColorPicker1->SetOnTimer([this](QObject* sender) { abfColorPicker1Timer(sender); });
   TimMouseDoun->SetOnTimer([this](QObject* sender) { TimMouseDounTimer(sender); });
 
@@ -40,25 +43,19 @@ void TfrmMain::StartScreenPick(bool ConfineToChart) {
     const QRect chart(QPoint(0, 0), imgHSV->Canvas().size());
     hb::TheScreen().ConfineCursor(hb::TheScreen().WidgetToDevice(imgHSV, chart));
   }
-  abfColorPicker1->SetInterval(1);
-  abfColorPicker1->SetEnabled(true);
-  TimMouseDoun->SetEnabled(true);
+  CaptureBurst->Start();
 }
 
 void TfrmMain::abfColorPicker1Timer(QObject*) {
   try {
     const std::uint32_t c = abfColorPicker1->ColorUnderCursor();
-    SetColors(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+    SetColors(hb::RedOf(c), hb::GreenOf(c), hb::BlueOf(c));
   } catch (...) {
     // One failed sample changes nothing; the next tick samples again.
   }
 }
 
-void TfrmMain::TimMouseDounTimer(QObject*) {
-  TimMouseDoun->SetEnabled(false);
-  abfColorPicker1->SetEnabled(false);
-  abfColorPicker1->SetInterval(30);
-}
+void TfrmMain::TimMouseDounTimer(QObject*) { CaptureBurst->End(); }
 
 // ---- The eyedropper button -------------------------------------------------
 
@@ -69,9 +66,8 @@ void TfrmMain::btnColorCaptureMouseDown(QObject*, Qt::MouseButton, Qt::MouseButt
   StartScreenPick(false);
 }
 
-void TfrmMain::btnColorCaptureMouseMove(QObject* Sender, Qt::MouseButtons Shift, int X, int Y) {
-  imgHSVMouseMove(Sender, Shift, X, Y);
-}
+// The same renewal as a move over the chart; the burst is capture's own.
+void TfrmMain::btnColorCaptureMouseMove(QObject*, Qt::MouseButtons Shift, int, int) { CaptureBurst->Move(Shift); }
 
 void TfrmMain::btnColorCaptureMouseUp(QObject*, Qt::MouseButton, Qt::MouseButtons, int, int) {
   hb::SetScreenCursor(hb::crDefault);
@@ -82,6 +78,12 @@ void TfrmMain::btnColorCaptureMouseUp(QObject*, Qt::MouseButton, Qt::MouseButton
 
 void TfrmMain::btn_StaticCaptureClick(QObject*) {
   if (frmCaption) frmCaption->show();
+}
+
+void TfrmMain::AttachStillCapture(TfrmCaption* Caption) {
+  connect(Caption, &TfrmCaption::Opening, this, &QWidget::hide);
+  connect(Caption, &TfrmCaption::ColorPicked, this, [this](int R, int G, int B) { SetColors(R, G, B); });
+  connect(Caption, &TfrmCaption::Closing, this, &QWidget::show);
 }
 
 void TfrmMain::btn_DynamicCaptureClick(QObject*) {

@@ -2,6 +2,7 @@
 // button is down, and the screen sampler reads the pixels the chart shows.
 
 #include "app/frmMain.h"
+#include "capture/CaptureBurst.h"
 #include "platform/Screen.h"
 #include "platform/ScreenCursor.h"
 
@@ -22,14 +23,8 @@ void TfrmMain::imgHSVMouseDown(QObject*, Qt::MouseButton, Qt::MouseButtons, int,
   StartScreenPick(true);
 }
 
-void TfrmMain::imgHSVMouseMove(QObject*, Qt::MouseButtons Shift, int, int) {
-  // Each move with the left button held keeps the burst going; a running
-  // stop timer is not restarted.
-  if (!(Shift & Qt::LeftButton)) return;
-  abfColorPicker1->SetInterval(1);
-  abfColorPicker1->SetEnabled(true);
-  TimMouseDoun->SetEnabled(true);
-}
+// Each move with the left button held keeps the burst going.
+void TfrmMain::imgHSVMouseMove(QObject*, Qt::MouseButtons Shift, int, int) { CaptureBurst->Move(Shift); }
 
 void TfrmMain::imgHSVMouseUp(QObject*, Qt::MouseButton, Qt::MouseButtons, int, int) {
   hb::TheScreen().ReleaseCursor();

@@ -2,13 +2,14 @@
 // colour change passes, and the change handlers of the twenty colour controls.
 
 #include <QLineEdit>
+#include <array>
+#include <optional>
 
 #include "app/frmMain.h"
 #include "color/ColorConvert.h"
+#include "color/ShownColor.h"
 #include "platform/MessageBoxes.h"
-#include "support/CharText.h"
 
-using hb::TColorConvert;
 
 namespace {
 
@@ -60,31 +61,26 @@ void TfrmMain::ApplyPendingColor() {
     // A grey has no hue of its own: it keeps the hue shown before, so the hue
     // slider does not jump while the user darkens or lightens a colour.
     step(kHSV);
-    hb::THSVColor hsv{hb::HueFromPosition(TrackBar_H->Position()), 0.0, 0.0};
-    TColorConvert::RGBToHSV(c.R, c.G, c.B, hsv);
-    const int h = hb::ShownHue(hsv.H);
-    const int s = hb::ShownSaturation(hsv.S);
-    const int v = hb::ShownValue(hsv.V);
-    SpnH->SetValue(h);
-    TrackBar_H->SetPosition(h);
-    SpnS->SetValue(s);
-    TrackBar_S->SetPosition(s);
-    SpnV->SetValue(v);
-    TrackBar_V->SetPosition(v);
+    const hb::TShownColor shown = hb::ShownColor(c, TrackBar_H->Position());
+    SpnH->SetValue(shown.H);
+    TrackBar_H->SetPosition(shown.H);
+    SpnS->SetValue(shown.S);
+    TrackBar_S->SetPosition(shown.S);
+    SpnV->SetValue(shown.V);
+    TrackBar_V->SetPosition(shown.V);
 
     step(kCMYK);
-    const hb::TCMYKColor cmyk = hb::UnpackCMYK(TColorConvert::RGBToCMYK(c.R, c.G, c.B));
-    SpnCyan->SetValue(cmyk.C);
-    TrackBar_C->SetPosition(cmyk.C);
-    SpnMagenta->SetValue(cmyk.M);
-    TrackBar_M->SetPosition(cmyk.M);
-    SpnYellow->SetValue(cmyk.Y);
-    TrackBar_Y->SetPosition(cmyk.Y);
-    SpnBlack->SetValue(cmyk.K);
-    TrackBar_K->SetPosition(cmyk.K);
+    SpnCyan->SetValue(shown.C);
+    TrackBar_C->SetPosition(shown.C);
+    SpnMagenta->SetValue(shown.M);
+    TrackBar_M->SetPosition(shown.M);
+    SpnYellow->SetValue(shown.Y);
+    TrackBar_Y->SetPosition(shown.Y);
+    SpnBlack->SetValue(shown.K);
+    TrackBar_K->SetPosition(shown.K);
 
     step(kHexText);
-    txtHex->setText(QString::fromStdString(ColorDataToHex(c)));
+    txtHex->setText(QString::fromStdString(shown.Hex));
 
     // The swatch keeps one colour under the mouse too.
     step(kSwatch);
@@ -94,7 +90,7 @@ void TfrmMain::ApplyPendingColor() {
     SetColorHint(cmdColorView, std::string());
 
     step(kWebSafe);
-    if (hb::IsWebSafe(c.R, c.G, c.B)) {
+    if (shown.WebSafe) {
       if (!StatusBar1->font().bold()) {
         QFont bold = StatusBar1->font();
         bold.setBold(true);
@@ -145,9 +141,23 @@ void TfrmMain::HookChangeEvents(bool Hook) {
 
 namespace {
 
-// The bytes of a conversion as the integers the refresh takes.
-TColorData FromBytes(const hb::TRGBBytes& rgb) {
-  return {hb::IntFromFloatText(rgb.R), hb::IntFromFloatText(rgb.G), hb::IntFromFloatText(rgb.B)};
+int Read(const hb::TTrackBar* bar) { return bar->Position(); }
+int Read(const hb::TSpinEdit* spin) { return spin->Value(); }
+
+// The colour that a group of controls makes. A single step on one of them
+// moves on until that control's shown value has changed (see SteppedGroupColor).
+template <typename Control>
+TColorData GroupControlsColor(hb::TColorGroup group, std::initializer_list<const Control*> controls) {
+  std::array<int, 4> positions{};
+  std::size_t i = 0;
+  for (const Control* control : controls) positions[i++] = Read(control);
+  i = 0;
+  for (const Control* control : controls) {
+    if (const std::optional<int> from = control->StepFrom())
+      return hb::SteppedGroupColor(group, positions, int(i), *from);
+    ++i;
+  }
+  return hb::GroupColor(group, positions);
 }
 
 } // namespace
@@ -155,7 +165,7 @@ TColorData FromBytes(const hb::TRGBBytes& rgb) {
 void TfrmMain::TrackBar_RGBChange(QObject*) {
   try {
     ClearPendingColor();
-    PendingColor = {TrackBar_Red->Position(), TrackBar_Green->Position(), TrackBar_Blue->Position()};
+    PendingColor = GroupControlsColor<hb::TTrackBar>(hb::TColorGroup::RGB, {TrackBar_Red, TrackBar_Green, TrackBar_Blue});
     ApplyPendingColor();
   } catch (...) {
   }
@@ -164,7 +174,7 @@ void TfrmMain::TrackBar_RGBChange(QObject*) {
 void TfrmMain::SpnRGBChange(QObject*) {
   try {
     ClearPendingColor();
-    PendingColor = {SpnRed->Value(), SpnGreen->Value(), SpnBlue->Value()};
+    PendingColor = GroupControlsColor<hb::TSpinEdit>(hb::TColorGroup::RGB, {SpnRed, SpnGreen, SpnBlue});
     ApplyPendingColor();
   } catch (...) {
   }
@@ -173,9 +183,7 @@ void TfrmMain::SpnRGBChange(QObject*) {
 void TfrmMain::TrackBar_HSVChange(QObject*) {
   try {
     ClearPendingColor();
-    PendingColor = FromBytes(TColorConvert::HSVToRGB(hb::HueFromPosition(TrackBar_H->Position()),
-                                                     hb::SaturationFromPosition(TrackBar_S->Position()),
-                                                     hb::ValueFromPosition(TrackBar_V->Position())));
+    PendingColor = GroupControlsColor<hb::TTrackBar>(hb::TColorGroup::HSV, {TrackBar_H, TrackBar_S, TrackBar_V});
     ApplyPendingColor();
   } catch (...) {
   }
@@ -184,9 +192,7 @@ void TfrmMain::TrackBar_HSVChange(QObject*) {
 void TfrmMain::SpnHSVChange(QObject*) {
   try {
     ClearPendingColor();
-    PendingColor = FromBytes(TColorConvert::HSVToRGB(hb::HueFromPosition(SpnH->Value()),
-                                                     hb::SaturationFromPosition(SpnS->Value()),
-                                                     hb::ValueFromPosition(SpnV->Value())));
+    PendingColor = GroupControlsColor<hb::TSpinEdit>(hb::TColorGroup::HSV, {SpnH, SpnS, SpnV});
     ApplyPendingColor();
   } catch (...) {
   }
@@ -195,8 +201,8 @@ void TfrmMain::SpnHSVChange(QObject*) {
 void TfrmMain::TrackBar_CMYKChange(QObject*) {
   try {
     ClearPendingColor();
-    PendingColor = FromBytes(TColorConvert::CMYKToRGB(TrackBar_C->Position(), TrackBar_M->Position(),
-                                                      TrackBar_Y->Position(), TrackBar_K->Position()));
+    PendingColor = GroupControlsColor<hb::TTrackBar>(hb::TColorGroup::CMYK,
+                                                     {TrackBar_C, TrackBar_M, TrackBar_Y, TrackBar_K});
     ApplyPendingColor();
   } catch (...) {
   }
@@ -205,8 +211,8 @@ void TfrmMain::TrackBar_CMYKChange(QObject*) {
 void TfrmMain::SpnCMYKChange(QObject*) {
   try {
     ClearPendingColor();
-    PendingColor = FromBytes(TColorConvert::CMYKToRGB(SpnCyan->Value(), SpnMagenta->Value(),
-                                                      SpnYellow->Value(), SpnBlack->Value()));
+    PendingColor = GroupControlsColor<hb::TSpinEdit>(hb::TColorGroup::CMYK,
+                                                     {SpnCyan, SpnMagenta, SpnYellow, SpnBlack});
     ApplyPendingColor();
   } catch (...) {
   }
@@ -219,24 +225,13 @@ void TfrmMain::cmdResetClick(QObject*) { SetColors(255, 255, 255); }
 void TfrmMain::cmdSetHexClick(QObject*) { SetColorFromHex(txtHex->text().toStdString()); }
 
 void TfrmMain::SetColorFromHex(const std::string& Text) {
-  if (hb::CharLen(Text) != 6) {
+  // Whatever is wrong with the text, the user is told the valid range.
+  const std::optional<TColorData> color = hb::ParseHexColor(Text);
+  if (!color) {
     hb::ShowMessage(kHexRangeMessage);
     return;
   }
-  try {
-    std::string lower = Text;
-    for (char& ch : lower)
-      if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
-    const std::string red = hb::CharLeft(lower, 2);
-    const std::string greenBlue = hb::CharRight(lower, 4);
-    const int r = HexToInt(red);
-    const int g = HexToInt(hb::CharLeft(greenBlue, 2));
-    const int b = HexToInt(hb::CharRight(greenBlue, 2));
-    SetColors(r, g, b);
-  } catch (...) {
-    // Whatever is wrong with the digits, the user is told the valid range.
-    hb::ShowMessage(kHexRangeMessage);
-  }
+  SetColors(color->R, color->G, color->B);
 }
 
 std::string TfrmMain::ColorDataToHex(const TColorData& Color) const {
@@ -252,12 +247,3 @@ void TfrmMain::SetColorHint(TPictureButton* Button, const std::string& Suffix) {
 }
 
 int TfrmMain::HexToInt(const std::string& Text) const { return hb::HexToInt(Text); }
-
-// ---- Scheme swatch timer ------------------------------------------------------
-
-void TfrmMain::timOptionPanelTimer(QObject*) {
-  // One-shot: the scheme swatches are rebuilt from the HSV track bars here.
-  timOptionPanel->SetEnabled(false);
-}
-
-void TfrmMain::btnHSVOptionS_Click(QObject*) { timOptionPanel->SetEnabled(true); }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
 #include <iconv.h>
 #include <stdexcept>
 
@@ -116,6 +118,12 @@ std::size_t CharCount(CodePage cp, std::string_view s) {
 
 bool IsValidUtf8(std::string_view s) {
   for (std::size_t pos = 0; pos < s.size();) {
+    // ASCII, by far the most of any INI file, eight bytes at a time.
+    std::uint64_t w;
+    if (s.size() - pos >= 8 && (std::memcpy(&w, s.data() + pos, 8), (w & 0x8080808080808080ull) == 0)) {
+      pos += 8;
+      continue;
+    }
     const std::size_t len = Utf8SequenceLength(s, pos);
     if (len == 0) return false;
     pos += len;
@@ -124,8 +132,14 @@ bool IsValidUtf8(std::string_view s) {
 }
 
 bool IsAscii(std::string_view s) {
-  for (char c : s)
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  std::size_t pos = 0;
+  for (; pos + 8 <= s.size(); pos += 8) {
+    std::uint64_t w;
+    std::memcpy(&w, s.data() + pos, 8);
+    if (w & 0x8080808080808080ull) return false;
+  }
+  for (; pos < s.size(); ++pos)
+    if (static_cast<unsigned char>(s[pos]) >= 0x80) return false;
   return true;
 }
 
@@ -155,7 +169,86 @@ std::optional<std::string> Utf8ToCp932(std::string_view s) {
   return out;
 }
 
+std::optional<std::string> Cp932ToUtf8Exact(std::string_view s) {
+  bool ok = false;
+  std::string utf8 = Cp932ToUtf8(s, &ok);
+  if (!ok) return std::nullopt;
+  const auto back = Utf8ToCp932(utf8);
+  if (!back || *back != s) return std::nullopt;
+  return utf8;
+}
+
+std::string Utf16ToUtf8(std::string_view s, bool bigEndian, bool* whole) {
+  if (whole) *whole = s.size() % 2 == 0;
+  const std::size_t units = s.size() / 2;
+  auto unit = [&](std::size_t i) -> char32_t {
+    const auto a = static_cast<unsigned char>(s[2 * i]), b = static_cast<unsigned char>(s[2 * i + 1]);
+    return bigEndian ? char32_t(a << 8 | b) : char32_t(b << 8 | a);
+  };
+  std::string out;
+  out.reserve(s.size() + s.size() / 2);
+  for (std::size_t i = 0; i < units; ++i) {
+    char32_t c = unit(i);
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < units && unit(i + 1) >= 0xDC00 && unit(i + 1) <= 0xDFFF)
+      c = 0x10000 + ((c - 0xD800) << 10) + (unit(++i) - 0xDC00);
+    if (c < 0x80) {
+      out += char(c);
+    } else if (c < 0x800) {
+      out += char(0xC0 | c >> 6);
+      out += char(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+      out += char(0xE0 | c >> 12);
+      out += char(0x80 | (c >> 6 & 0x3F));
+      out += char(0x80 | (c & 0x3F));
+    } else {
+      out += char(0xF0 | c >> 18);
+      out += char(0x80 | (c >> 12 & 0x3F));
+      out += char(0x80 | (c >> 6 & 0x3F));
+      out += char(0x80 | (c & 0x3F));
+    }
+  }
+  return out;
+}
+
+std::string Utf8ToUtf16(std::string_view s, bool bigEndian) {
+  std::string out;
+  out.reserve(s.size() * 2);
+  auto put = [&](char32_t u) {
+    const char hi = char(u >> 8), lo = char(u & 0xFF);
+    out += bigEndian ? hi : lo;
+    out += bigEndian ? lo : hi;
+  };
+  for (std::size_t pos = 0; pos < s.size();) {
+    const auto b0 = static_cast<unsigned char>(s[pos]);
+    // Lead bytes give the length; surrogate forms pass as they came in. A
+    // byte that starts nothing stands for U+FFFD.
+    const std::size_t len = b0 < 0x80 ? 1 : b0 >= 0xF0 ? 4 : b0 >= 0xE0 ? 3 : b0 >= 0xC0 ? 2 : 0;
+    bool ok = len > 0 && s.size() - pos >= len;
+    char32_t c = len == 1 ? b0 : len == 2 ? (b0 & 0x1F) : len == 3 ? (b0 & 0x0F) : (b0 & 0x07);
+    for (std::size_t i = 1; ok && i < len; ++i) {
+      const auto b = static_cast<unsigned char>(s[pos + i]);
+      ok = (b & 0xC0) == 0x80;
+      c = c << 6 | (b & 0x3F);
+    }
+    if (!ok || c > 0x10FFFF) {
+      put(0xFFFD);
+      ++pos;
+      continue;
+    }
+    pos += len;
+    if (c >= 0x10000) {
+      put(0xD800 + ((c - 0x10000) >> 10));
+      put(0xDC00 + ((c - 0x10000) & 0x3FF));
+    } else {
+      put(c);
+    }
+  }
+  return out;
+}
+
 TextEncoding DetectIniEncoding(std::string_view bytes) {
+  if (bytes.substr(0, 2) == kUtf16LeBom) return TextEncoding::Utf16Le;
+  if (bytes.substr(0, 2) == kUtf16BeBom) return TextEncoding::Utf16Be;
   if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) return TextEncoding::Utf8Bom;
   return IsValidUtf8(bytes) ? TextEncoding::Utf8 : TextEncoding::Cp932;
 }

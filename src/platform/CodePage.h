@@ -39,11 +39,26 @@ std::string Cp932ToUtf8(std::string_view s, bool* ok = nullptr);
 // is not valid UTF-8.
 std::optional<std::string> Utf8ToCp932(std::string_view s);
 
-// Encoding of an INI file's bytes: UTF-8 when they start with a byte-order mark
-// or are valid UTF-8, CP932 otherwise.
-enum class TextEncoding : unsigned char { Cp932, Utf8, Utf8Bom };
+// CP932 to UTF-8 only when the UTF-8 converts back to exactly the same bytes:
+// nothing when a byte is not CP932 or a character has two CP932 forms (the
+// NEC and IBM copies of the same symbol).
+std::optional<std::string> Cp932ToUtf8Exact(std::string_view s);
+
+// UTF-16 (little or big endian, no byte-order mark) to UTF-8 and back. An
+// unpaired surrogate becomes its three-byte form (ED A0 80 to ED BF BF), so
+// any even number of bytes comes back unchanged. *whole (when given) is false
+// when an odd last byte had to be dropped.
+std::string Utf16ToUtf8(std::string_view s, bool bigEndian, bool* whole = nullptr);
+std::string Utf8ToUtf16(std::string_view s, bool bigEndian);
+
+// Encoding of an INI file's bytes: UTF-16 when they start with its byte-order
+// mark (FF FE or FE FF), UTF-8 when they start with a byte-order mark or are
+// valid UTF-8, CP932 otherwise.
+enum class TextEncoding : unsigned char { Cp932, Utf8, Utf8Bom, Utf16Le, Utf16Be };
 TextEncoding DetectIniEncoding(std::string_view bytes);
 
 inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+inline constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
+inline constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
 
 } // namespace hb

@@ -1,5 +1,7 @@
 #include "platform/FakeScreen.h"
 
+#include "color/ColorValue.h"
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QScreen>
@@ -21,16 +23,16 @@ std::uint32_t FakeScreen::PixelAt(QPoint device) {
   ++pixelReads;
   if (!image.valid(device)) return 0;
   const QRgb c = image.pixel(device);
-  return std::uint32_t(qRed(c)) | std::uint32_t(qGreen(c)) << 8 | std::uint32_t(qBlue(c)) << 16;
+  return ColorValue(qRed(c), qGreen(c), qBlue(c));
 }
 
 std::uint32_t FakeScreen::PixelUnderCursor() { return PixelAt(cursor); }
 
-QSize FakeScreen::PrimaryScreenSize() { return image.size(); }
+QRect FakeScreen::PrimaryScreenRect() { return primary ? *primary : image.rect(); }
 
 QImage FakeScreen::CopyPrimaryScreen() {
   if (image.isNull()) return {};
-  return image.convertToFormat(QImage::Format_RGB32);
+  return image.copy(PrimaryScreenRect()).convertToFormat(QImage::Format_RGB32);
 }
 
 QPoint FakeScreen::CursorPos() { return cursor; }

@@ -11,8 +11,10 @@ namespace hb {
 
 class FakeScreen final : public Screen {
  public:
-  // What the "screen" shows; its size is the primary screen's size.
+  // What the whole "screen" shows.
   QImage image;
+  // The primary monitor's area in it; the whole image when not set.
+  std::optional<QRect> primary;
   // The pointer. Set it directly, or through MoveCursor to honour a confinement.
   QPoint cursor;
   bool leftButton = false;
@@ -36,7 +38,7 @@ class FakeScreen final : public Screen {
 
   std::uint32_t PixelAt(QPoint device) override;
   std::uint32_t PixelUnderCursor() override;
-  QSize PrimaryScreenSize() override;
+  QRect PrimaryScreenRect() override;
   QImage CopyPrimaryScreen() override;
   QPoint CursorPos() override;
   bool LeftButtonDown() override;

@@ -3,11 +3,17 @@
 #include <QString>
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
+#include <map>
+#include <random>
+#include <unordered_map>
 
 namespace hb {
 
 namespace {
+
+constexpr std::uint32_t kNone = 0xFFFFFFFFu;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -19,8 +25,27 @@ std::string_view TrimBlanks(std::string_view s) {
 
 char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
 
-// The line without its line ending: "\n", "\r\n", or at the very end of a
-// file a lone "\r".
+bool IsBreak(char c) { return c == '\n' || c == '\r'; }
+
+// A line of the file read: its text ends at contentEnd, its line ending (CR LF,
+// LF, a lone CR, or nothing at the very end) at next.
+struct LineSpan {
+  std::size_t contentEnd, next;
+};
+
+LineSpan LineAt(std::string_view s, std::size_t pos) {
+  const char* p = s.data();
+  const auto* lf = static_cast<const char*>(std::memchr(p + pos, '\n', s.size() - pos));
+  const std::size_t nl = lf ? std::size_t(lf - p) : s.size();
+  const auto* cr = static_cast<const char*>(std::memchr(p + pos, '\r', nl - pos));
+  if (cr) {
+    const std::size_t i = std::size_t(cr - p);
+    return {i, i + 1 == nl && lf ? nl + 1 : i + 1};
+  }
+  return {nl, lf ? nl + 1 : nl};
+}
+
+// A line kept as a string, without its line ending.
 std::string_view Content(std::string_view line) {
   if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
@@ -29,12 +54,10 @@ std::string_view Content(std::string_view line) {
 
 std::string_view Ending(std::string_view line) { return line.substr(Content(line).size()); }
 
-bool EndsWithBreak(std::string_view line) { return !line.empty() && line.back() == '\n'; }
-
 // Names compare by their folded form. An ASCII name is its own form and is
-// compared with ASCII case ignored; any other name is stored folded through
-// Unicode case folding, whose ASCII letters are already lower case, so one
-// hash and one comparison serve both.
+// compared with ASCII case ignored; any other name is folded through Unicode
+// case folding, whose ASCII letters are already lower case, so one hash and
+// one comparison serve both.
 bool CiEqual(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i)
@@ -42,87 +65,98 @@ bool CiEqual(std::string_view a, std::string_view b) {
   return true;
 }
 
-// A name's form with its hash, computed once: the indexes then never hash or
-// touch the name's bytes again when they grow, which for a large file would
-// mean a cache miss per name.
-struct Name {
-  std::string_view form;
-  std::size_t hash;
+std::string AsciiLowered(std::string_view s) {
+  std::string out(s);
+  for (char& c : out) c = AsciiLower(c);
+  return out;
+}
 
-  // Eight bytes at a time, each with bit 0x20 set first: that makes "A" and
-  // "a" hash alike (and some pairs of other bytes, which the comparison then
-  // tells apart).
-  static Name Of(std::string_view form) {
-    constexpr std::uint64_t kCaseBits = 0x2020202020202020ull, kMul = 0xFF51AFD7ED558CCDull;
-    std::uint64_t h = 0x9E3779B97F4A7C15ull ^ form.size();
-    std::size_t i = 0;
-    for (; i + 8 <= form.size(); i += 8) {
-      std::uint64_t w;
-      std::memcpy(&w, form.data() + i, 8);
-      h = (h ^ (w | kCaseBits)) * kMul;
-      h ^= h >> 32;
+// Bytes "A" to "Z" of eight at once to lower case; every other byte, bit 0x20
+// included, stays as it is, so names that differ in anything but the case of
+// a letter hash apart.
+std::uint64_t LowerLetters(std::uint64_t w) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ull, kHigh = 0x8080808080808080ull;
+  const std::uint64_t low7 = w & ~kHigh;
+  const std::uint64_t atLeastA = low7 + kOnes * (0x80 - 'A');
+  const std::uint64_t pastZ = low7 + kOnes * (0x80 - 'Z' - 1);
+  return w | ((atLeastA & ~pastZ & ~w & kHigh) >> 2);
+}
+
+std::uint64_t Mix(std::uint64_t h) {
+  h ^= h >> 33;
+  h *= 0xFF51AFD7ED558CCDull;
+  h ^= h >> 33;
+  h *= 0xC4CEB9FE1A85EC53ull;
+  h ^= h >> 33;
+  return h;
+}
+
+// Chosen at random per process: names that collide on purpose would have to
+// be made for this one run.
+std::uint64_t HashSeed() {
+  static const std::uint64_t seed = [] {
+    std::uint64_t s = std::uint64_t(std::chrono::steady_clock::now().time_since_epoch().count());
+    try {
+      std::random_device device;
+      s ^= std::uint64_t(device()) << 32 | device();
+    } catch (...) {
     }
-    std::uint64_t w = 0;
-    std::memcpy(&w, form.data() + i, form.size() - i);
-    h = (h ^ (w | kCaseBits)) * kMul;
-    h ^= h >> 29;
-    return {form, static_cast<std::size_t>(h)};
-  }
-  bool operator==(const Name& o) const { return hash == o.hash && CiEqual(form, o.form); }
-};
+    return Mix(s);
+  }();
+  return seed;
+}
 
-// Names to indexes: open addressing with linear probing over slots that hold
-// each name's hash and form, so a look-up costs about one cache miss for the
-// slot and one for the name's bytes, even in a file of 100,000 sections.
-class NameIndex {
+std::uint64_t HashName(std::string_view folded, std::uint64_t salt) {
+  std::uint64_t h = Mix(HashSeed() ^ salt ^ (folded.size() * 0x9E3779B97F4A7C15ull));
+  std::size_t i = 0;
+  for (; i + 8 <= folded.size(); i += 8) {
+    std::uint64_t w;
+    std::memcpy(&w, folded.data() + i, 8);
+    h = Mix(h ^ LowerLetters(w));
+  }
+  std::uint64_t w = 0;
+  std::memcpy(&w, folded.data() + i, folded.size() - i);
+  return Mix(h ^ LowerLetters(w));
+}
+
+std::uint64_t KeySalt(std::uint32_t section) { return (std::uint64_t(section) + 1) * 0xD6E8FEB86659FD93ull; }
+
+// Open addressing over 32-bit values that the owner compares, with eight bits
+// of each hash beside them to spare most comparisons. It is sized once, for
+// an upper bound of what it will hold that the reader counted first, so it is
+// never resized while a file is read: 7.5 bytes per name at most.
+class FixedTable {
  public:
-  void Reserve(std::size_t n) {
-    std::size_t want = 16;
-    while (want < n * 2) want *= 2;
-    if (want > slots_.size()) Rehash(want);
+  explicit FixedTable(std::size_t most = 0)
+      : values_(most ? most + most / 2 + 1 : 0, kNone), tags_(values_.size()) {}
+
+  template <class Same>
+  std::optional<std::uint32_t> Find(std::uint64_t hash, Same same) const {
+    if (values_.empty()) return std::nullopt;
+    for (std::size_t i = Home(hash);; i = Next(i)) {
+      if (values_[i] == kNone) return std::nullopt;
+      if (tags_[i] == Tag(hash) && same(values_[i])) return values_[i];
+    }
   }
 
-  // Adds the name unless it is there already; tells whether it was added.
-  bool Insert(const Name& name, std::uint32_t value) {
-    if ((count_ + 1) * 2 > slots_.size()) Rehash(std::max<std::size_t>(16, slots_.size() * 2));
-    std::size_t i = name.hash & (slots_.size() - 1);
-    for (; slots_[i].value != kEmpty; i = (i + 1) & (slots_.size() - 1))
-      if (slots_[i].name == name) return false;
-    slots_[i] = {name, value};
-    ++count_;
+  // Adds value unless an equal one is there; tells whether it was added.
+  template <class Same>
+  bool InsertUnique(std::uint64_t hash, std::uint32_t value, Same same) {
+    std::size_t i = Home(hash);
+    for (; values_[i] != kNone; i = Next(i))
+      if (tags_[i] == Tag(hash) && same(values_[i])) return false;
+    values_[i] = value;
+    tags_[i] = Tag(hash);
     return true;
   }
 
-  const std::uint32_t* Find(const Name& name) const {
-    if (slots_.empty()) return nullptr;
-    for (std::size_t i = name.hash & (slots_.size() - 1); slots_[i].value != kEmpty;
-         i = (i + 1) & (slots_.size() - 1))
-      if (slots_[i].name == name) return &slots_[i].value;
-    return nullptr;
-  }
-
-  std::size_t size() const { return count_; }
-
  private:
-  static constexpr std::uint32_t kEmpty = 0xFFFFFFFFu;
-  struct Slot {
-    Name name{};
-    std::uint32_t value = kEmpty;
-  };
+  std::size_t Home(std::uint64_t hash) const { return std::size_t(((hash >> 32) * values_.size()) >> 32); }
+  std::size_t Next(std::size_t i) const { return i + 1 == values_.size() ? 0 : i + 1; }
+  static std::uint8_t Tag(std::uint64_t hash) { return std::uint8_t(hash); }
 
-  void Rehash(std::size_t size) {
-    std::vector<Slot> old(size);
-    old.swap(slots_);
-    for (const Slot& s : old) {
-      if (s.value == kEmpty) continue;
-      std::size_t i = s.name.hash & (size - 1);
-      while (slots_[i].value != kEmpty) i = (i + 1) & (size - 1);
-      slots_[i] = s;
-    }
-  }
-
-  std::vector<Slot> slots_;
-  std::size_t count_ = 0;
+  std::vector<std::uint32_t> values_;
+  std::vector<std::uint8_t> tags_;
 };
 
 // Kana, CJK ideographs, Hangul and half-width kana have no case: UTF-8 text of
@@ -153,16 +187,14 @@ std::string FoldUtf8(std::string_view s) {
         QString::fromUtf8(s.data(), qsizetype(s.size())).toCaseFolded().toUtf8();
     return std::string(folded.constData(), std::size_t(folded.size()));
   }
-  std::string out(s);
-  for (char& c : out) c = AsciiLower(c);
-  return out;
+  return AsciiLowered(s);
 }
 
 // CP932 to UTF-8 that keeps the file's structure. A lead byte whose partner
 // cannot end a character (a line break, a blank, "=", ...) becomes U+FFFD on
 // its own and leaves the partner standing; a plain conversion would swallow
-// it and turn "ab<lead>=1" into a line without "=". Names are decoded the
-// same way, so a file converted as a whole keeps every name and value.
+// it and turn "ab<lead>=1" into a line without "=". Names and values are
+// read this way; a whole file is only ever converted when no byte is lost.
 std::string Cp932ToUtf8Kept(std::string_view s) {
   auto trail = [](unsigned char b) { return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC); };
   std::string out;
@@ -198,43 +230,59 @@ std::size_t LastCloseBracket(std::string_view s, bool cp932) {
   return found;
 }
 
-struct KeyRef {
-  Name name;           // folded form of the key's name
-  std::uint32_t line;  // index in the section's lines
+enum class LineKind { Other, Header, Key };
+
+// What a line of the file is, and the name it carries: a header "[name]"
+// (the last "]" closes it), a key "name=value", or anything else (blank
+// lines, comments starting with ";", text).
+LineKind Classify(std::string_view content, bool cp932, std::string_view* name) {
+  const std::string_view text = TrimBlanks(content);
+  if (text.empty() || text[0] == ';') return LineKind::Other;
+  if (text[0] == '[') {
+    const std::size_t close = LastCloseBracket(text, cp932);
+    if (close != std::string_view::npos && close > 0) {
+      *name = TrimBlanks(text.substr(1, close - 1));
+      return LineKind::Header;
+    }
+  }
+  const std::size_t eq = text.find('=');
+  if (eq == std::string_view::npos) return LineKind::Other;
+  *name = TrimBlanks(text.substr(0, eq));
+  return LineKind::Key;
+}
+
+// The text after "=" and the blanks that follow it.
+std::size_t ValueStart(std::string_view content) {
+  std::size_t p = content.find('=') + 1;
+  while (p < content.size() && IsBlank(content[p])) ++p;
+  return p;
+}
+
+// A section of the file read, the first of its name; later ones of the same
+// name are never read or written and need no record.
+struct BaseSection {
+  std::uint32_t header;      // offset of the header line
+  std::uint32_t end;         // where the next header starts (kNone while reading)
+  std::uint32_t lastKeyEnd;  // after the last key line, or the header line
 };
 
-// Keys are searched linearly in small sections; larger ones get a hash index.
-constexpr std::size_t kKeyIndexThreshold = 8;
+// A section added by a write, at the end of the file.
+struct AddedSection {
+  std::string name;                  // in UTF-8, for the listing
+  std::vector<std::uint32_t> lines;  // the header, then the keys
+};
 
-struct Section {
-  std::vector<std::string_view> lines;  // each with its line ending; [0] is the header
-  std::string_view name;                // trimmed, in UTF-8
-  std::vector<KeyRef> keys;             // every key line in order, repeats included
-  std::unique_ptr<NameIndex> keyIndex;  // first line of each key, in large sections
-  std::uint32_t lastKeyLine = 0;        // the last key line, or the header
-  bool primary = false;                 // the first section of its name
+// Changes at one offset of the bytes read.
+struct Patch {
+  std::vector<std::uint32_t> inserted;  // lines added before the offset
+  std::uint32_t replacement = kNone;    // the line that replaces the one at the offset
+};
 
-  const KeyRef* FindKey(const Name& name) const {
-    if (keyIndex) {
-      const std::uint32_t* i = keyIndex->Find(name);
-      return i ? &keys[*i] : nullptr;
-    }
-    for (const KeyRef& k : keys)
-      if (k.name == name) return &k;
-    return nullptr;
-  }
-
-  void AddKey(const Name& name, std::uint32_t line) {
-    keys.push_back({name, line});
-    lastKeyLine = line;
-    if (keyIndex) {
-      keyIndex->Insert(name, std::uint32_t(keys.size() - 1));
-    } else if (keys.size() > kKeyIndexThreshold) {
-      keyIndex = std::make_unique<NameIndex>();
-      keyIndex->Reserve(keys.size() * 2);
-      for (std::uint32_t i = 0; i < keys.size(); ++i) keyIndex->Insert(keys[i].name, i);
-    }
-  }
+// Where a key's line stands: a line of the bytes read (base), a line made by
+// a write (line), or both for a line of the file whose value was replaced.
+struct KeyHit {
+  std::uint32_t base = kNone;
+  std::uint32_t line = kNone;
 };
 
 } // namespace
@@ -281,26 +329,48 @@ std::optional<std::int32_t> ParseIniInteger(std::string_view s) {
 }
 
 struct IniDocument::Impl {
-  std::string base;               // the bytes read, byte-order mark taken off
-  std::deque<std::string> pool;   // lines and folded names made later; never moves
-  std::vector<Section> sections;  // [0] holds the lines before the first header
-  NameIndex sectionIndex;         // first section of each name
+  std::string base;  // the bytes read, byte-order mark taken off, UTF-16 as UTF-8
   TextEncoding encoding = TextEncoding::Cp932;
   // Nothing but ASCII so far: the file may still become UTF-8 with a BOM
   // without any conversion.
   bool pureAscii = true;
+  // False for UTF-16 with an odd last byte (kept in oddByte), which is no
+  // character: a write would have to guess where it belongs.
+  bool writable = true;
+  std::string oddByte;
   std::string_view eol = "\r\n";
 
-  Impl() { sections.emplace_back(); }
+  std::deque<BaseSection> sections;  // grows without moving what it holds
+  FixedTable sectionTable;           // names of sections: index in sections
+  FixedTable keyTable;               // (section, name) of keys: offset of the first such line
 
-  explicit Impl(std::string bytes, std::optional<TextEncoding> forced = std::nullopt)
-      : base(std::move(bytes)) {
-    pureAscii = IsAscii(base);
-    // A file of ASCII only is no evidence of UTF-8; it gets the new-file rule.
-    encoding = forced ? *forced : pureAscii ? TextEncoding::Cp932 : DetectIniEncoding(base);
-    if (base.compare(0, kUtf8Bom.size(), kUtf8Bom) == 0) {
-      base.erase(0, kUtf8Bom.size());
+  std::deque<std::string> lines;  // lines made by writes, with their endings
+  std::map<std::uint32_t, Patch> patches;
+  std::vector<AddedSection> added;
+  std::unordered_map<std::string, std::uint32_t> addedSections;  // lowered folded name: index in added
+  std::unordered_map<std::string, std::uint32_t> addedKeys;      // section id, lowered folded name: line
+
+  Impl() = default;
+
+  explicit Impl(std::string bytes, std::optional<TextEncoding> forced = std::nullopt) {
+    if (bytes.size() > 0xFFFFFFFEull) throw std::length_error("INI file of 4 GiB or more");
+    const TextEncoding detected = forced ? *forced : DetectIniEncoding(bytes);
+    if (detected == TextEncoding::Utf16Le || detected == TextEncoding::Utf16Be) {
+      encoding = detected;
+      base = Utf16ToUtf8(std::string_view(bytes).substr(2), detected == TextEncoding::Utf16Be, &writable);
+      if (!writable) oddByte = bytes.substr(bytes.size() - 1);
+      bytes = std::string();
+      if (base.size() > 0xFFFFFFFEull) throw std::length_error("INI file of 4 GiB or more");
+      pureAscii = false;
+    } else {
+      base = std::move(bytes);
       pureAscii = IsAscii(base);
+      // A file of ASCII only is no evidence of UTF-8; it gets the new-file rule.
+      encoding = forced ? *forced : pureAscii ? TextEncoding::Cp932 : detected;
+      if (base.compare(0, kUtf8Bom.size(), kUtf8Bom) == 0) {
+        base.erase(0, kUtf8Bom.size());
+        pureAscii = IsAscii(base);
+      }
     }
     Parse();
   }
@@ -315,135 +385,173 @@ struct IniDocument::Impl {
     return std::string(fixed.constData(), std::size_t(fixed.size()));
   }
 
-  std::string_view Keep(std::string s) {
-    pool.push_back(std::move(s));
-    return pool.back();
+  // The folded form of a name as it stands in the file; storage holds it
+  // when it is not the name itself.
+  std::string_view FoldRaw(std::string_view raw, std::string& storage) const {
+    if (IsAscii(raw)) return raw;
+    storage = FoldUtf8(Decode(raw));
+    return storage;
   }
 
-  // The folded form of a name as it stands in the file, made to last; with
-  // the name in UTF-8 when asked for.
-  Name StoredName(std::string_view raw, std::string_view* decoded = nullptr) {
-    if (IsAscii(raw)) {
-      if (decoded) *decoded = raw;
-      return Name::Of(raw);
-    }
-    std::string utf8 = Decode(raw);
-    std::string folded = FoldUtf8(utf8);
-    if (folded == utf8) {
-      const std::string_view kept = Keep(std::move(utf8));
-      if (decoded) *decoded = kept;
-      return Name::Of(kept);
-    }
-    if (decoded) *decoded = Keep(std::move(utf8));
-    return Name::Of(Keep(std::move(folded)));
+  std::string_view ContentAt(std::size_t pos) const {
+    return std::string_view(base).substr(pos, LineAt(base, pos).contentEnd - pos);
+  }
+
+  std::string_view NameAt(std::size_t pos) const {
+    std::string_view name;
+    Classify(ContentAt(pos), Cp932(), &name);
+    return name;
+  }
+
+  bool SameSection(std::uint32_t index, std::string_view folded) const {
+    std::string storage;
+    return CiEqual(FoldRaw(NameAt(sections[index].header), storage), folded);
+  }
+
+  bool SameKey(std::uint32_t section, std::uint32_t pos, std::string_view folded) const {
+    const BaseSection& s = sections[section];
+    if (pos <= s.header || pos >= s.end) return false;
+    std::string storage;
+    return CiEqual(FoldRaw(NameAt(pos), storage), folded);
   }
 
   void Parse() {
-    sections.clear();
-    sectionIndex = NameIndex();
-    // Room for every section up front: "[" bounds their number.
-    const std::size_t headers = std::size_t(std::count(base.begin(), base.end(), '['));
-    sections.reserve(headers + 1);
-    sectionIndex.Reserve(headers);
-    sections.emplace_back();
-    const std::size_t firstBreak = base.find('\n');
-    eol = (firstBreak != std::string::npos && firstBreak > 0 && base[firstBreak - 1] == '\r') ||
-                  firstBreak == std::string::npos
-              ? std::string_view("\r\n")
-              : std::string_view("\n");
     const std::string_view all(base);
-    std::size_t pos = 0;
-    while (pos < all.size()) {
-      const void* nl = std::memchr(all.data() + pos, '\n', all.size() - pos);
-      const std::size_t end =
-          nl ? std::size_t(static_cast<const char*>(nl) - all.data()) + 1 : all.size();
-      ParseLine(all.substr(pos, end - pos));
-      pos = end;
-    }
-  }
+    const LineSpan first = LineAt(all, 0);
+    const std::string_view firstEnding = all.substr(first.contentEnd, first.next - first.contentEnd);
+    eol = firstEnding == "\n" ? "\n" : firstEnding == "\r" ? "\r" : "\r\n";
 
-  void ParseLine(std::string_view line) {
-    const std::string_view text = TrimBlanks(Content(line));
-    if (!text.empty() && text[0] == '[') {
-      const std::size_t close = LastCloseBracket(text, Cp932());
-      if (close != std::string_view::npos && close > 0) {
-        AddSection(line, TrimBlanks(text.substr(1, close - 1)));
-        return;
+    // Tables sized by what the lines are, not by bytes that might start one.
+    std::size_t headers = 0, keys = 0;
+    std::string_view name;
+    for (std::size_t pos = 0; pos < all.size();) {
+      const LineSpan l = LineAt(all, pos);
+      const LineKind kind = Classify(all.substr(pos, l.contentEnd - pos), Cp932(), &name);
+      if (kind == LineKind::Header) ++headers;
+      else if (kind == LineKind::Key && headers > 0) ++keys;
+      pos = l.next;
+    }
+    sectionTable = FixedTable(headers);
+    keyTable = FixedTable(keys);
+
+    std::uint32_t current = kNone;  // the section whose keys count; none before the first or in a repeat
+    std::string storage;
+    for (std::size_t pos = 0; pos < all.size();) {
+      const LineSpan l = LineAt(all, pos);
+      const LineKind kind = Classify(all.substr(pos, l.contentEnd - pos), Cp932(), &name);
+      if (kind == LineKind::Header) {
+        if (current != kNone) sections[current].end = std::uint32_t(pos);
+        const std::string_view folded = FoldRaw(name, storage);
+        const auto index = std::uint32_t(sections.size());
+        current = kNone;
+        if (sectionTable.InsertUnique(HashName(folded, 0), index,
+                                      [&](std::uint32_t i) { return SameSection(i, folded); })) {
+          sections.push_back({std::uint32_t(pos), kNone, std::uint32_t(l.next)});
+          current = index;
+        }
+      } else if (kind == LineKind::Key && current != kNone) {
+        const std::string_view folded = FoldRaw(name, storage);
+        keyTable.InsertUnique(HashName(folded, KeySalt(current)), std::uint32_t(pos),
+                              [&](std::uint32_t p) { return SameKey(current, p, folded); });
+        sections[current].lastKeyEnd = std::uint32_t(l.next);
       }
+      pos = l.next;
     }
-    Section& sec = sections.back();
-    sec.lines.push_back(line);
-    if (sections.size() == 1 || text.empty() || text[0] == ';') return;
-    const std::size_t eq = text.find('=');
-    if (eq == std::string_view::npos) return;
-    sec.AddKey(StoredName(TrimBlanks(text.substr(0, eq))), std::uint32_t(sec.lines.size() - 1));
+    if (current != kNone) sections[current].end = std::uint32_t(all.size());
   }
 
-  Section& AddSection(std::string_view headerLine, std::string_view rawName) {
-    Section& sec = sections.emplace_back();
-    sec.lines.push_back(headerLine);
-    const Name key = StoredName(rawName, &sec.name);
-    sec.primary = sectionIndex.Insert(key, std::uint32_t(sections.size() - 1));
-    return sec;
-  }
-
-  // A name from the caller, trimmed, in the form the indexes hold.
+  // A name from the caller, trimmed and folded.
   class Query {
    public:
-    explicit Query(std::string_view name) : name_(TrimBlanks(name)), ascii_(IsAscii(name_)) {
-      if (!ascii_) folded_ = FoldUtf8(name_);
+    explicit Query(std::string_view name) {
+      name = TrimBlanks(name);
+      if (IsAscii(name)) {
+        folded_ = name;
+      } else {
+        storage_ = FoldUtf8(name);
+        folded_ = storage_;
+      }
     }
-    Name Key() const { return Name::Of(ascii_ ? name_ : std::string_view(folded_)); }
+    Query(const Query&) = delete;
+    Query& operator=(const Query&) = delete;
+    std::string_view Folded() const { return folded_; }
+    std::string Lowered() const { return AsciiLowered(folded_); }
 
    private:
-    std::string_view name_;
-    bool ascii_;
-    std::string folded_;
+    std::string storage_;
+    std::string_view folded_;
   };
 
-  Section* FindSection(std::string_view name) {
-    const std::uint32_t* i = sectionIndex.Find(Query(name).Key());
-    return i ? &sections[*i] : nullptr;
+  // Sections are numbered: those read first, then those added.
+  std::optional<std::uint32_t> FindSection(const Query& q) const {
+    const auto found = sectionTable.Find(HashName(q.Folded(), 0),
+                                         [&](std::uint32_t i) { return SameSection(i, q.Folded()); });
+    if (found || added.empty()) return found;
+    const auto a = addedSections.find(q.Lowered());
+    if (a == addedSections.end()) return std::nullopt;
+    return std::uint32_t(sections.size() + a->second);
   }
 
-  static const KeyRef* FindKey(const Section& sec, std::string_view key) {
-    return sec.FindKey(Query(key).Key());
+  static std::string AddedKey(std::uint32_t section, const Query& q) {
+    std::string k(reinterpret_cast<const char*>(&section), sizeof section);
+    return k + q.Lowered();
   }
 
-  // The text after "=" and the blanks that follow it.
-  static std::size_t ValueStart(std::string_view content) {
-    std::size_t p = content.find('=') + 1;
-    while (p < content.size() && IsBlank(content[p])) ++p;
-    return p;
+  std::optional<KeyHit> FindKey(std::uint32_t section, const Query& q) const {
+    if (section < sections.size()) {
+      const auto pos = keyTable.Find(HashName(q.Folded(), KeySalt(section)),
+                                     [&](std::uint32_t p) { return SameKey(section, p, q.Folded()); });
+      if (pos) {
+        const auto patch = patches.find(*pos);
+        return KeyHit{*pos, patch == patches.end() ? kNone : patch->second.replacement};
+      }
+    }
+    if (addedKeys.empty()) return std::nullopt;
+    const auto k = addedKeys.find(AddedKey(section, q));
+    if (k == addedKeys.end()) return std::nullopt;
+    return KeyHit{kNone, k->second};
+  }
+
+  std::string_view HitContent(const KeyHit& hit) const {
+    return hit.line != kNone ? Content(lines[hit.line]) : ContentAt(hit.base);
+  }
+
+  std::uint32_t AddLine(std::string line) {
+    lines.push_back(std::move(line));
+    return std::uint32_t(lines.size() - 1);
   }
 
   std::string ToBytes() const {
-    std::size_t total = encoding == TextEncoding::Utf8Bom ? kUtf8Bom.size() : 0;
-    for (const Section& sec : sections)
-      for (std::string_view l : sec.lines) total += l.size();
+    std::size_t total = base.size() + kUtf8Bom.size() + eol.size();
+    for (const std::string& l : lines) total += l.size();
     std::string out;
     out.reserve(total);
     if (encoding == TextEncoding::Utf8Bom) out.append(kUtf8Bom);
-    for (const Section& sec : sections)
-      for (std::string_view l : sec.lines) out.append(l);
-    return out;
-  }
-
-  // The file's last line with a line break, before anything goes after it. A
-  // lone "\r" there already ends it and only gets its "\n".
-  std::string Terminated(std::string_view last) const {
-    return std::string(last) + (Ending(last).empty() ? std::string(eol) : std::string("\n"));
-  }
-
-  // Makes sure the file's last line ends with a line break before anything is
-  // added after it.
-  void TerminateLastLine() {
-    for (auto s = sections.rbegin(); s != sections.rend(); ++s) {
-      if (s->lines.empty()) continue;
-      std::string_view& last = s->lines.back();
-      if (!EndsWithBreak(last)) last = Keep(Terminated(last));
-      return;
+    // Whatever goes after the file's last line needs that line ended first.
+    bool unended = !base.empty() && !IsBreak(base.back());
+    std::size_t pos = 0;
+    for (const auto& [at, patch] : patches) {
+      out.append(base, pos, at - pos);
+      pos = at;
+      if (!patch.inserted.empty() && at == base.size() && unended) {
+        out.append(eol);
+        unended = false;
+      }
+      for (std::uint32_t id : patch.inserted) out.append(lines[id]);
+      if (patch.replacement != kNone) {
+        out.append(lines[patch.replacement]);
+        pos = LineAt(base, at).next;
+      }
     }
+    out.append(base, pos);
+    if (!added.empty() && unended) out.append(eol);
+    for (const AddedSection& s : added)
+      for (std::uint32_t id : s.lines) out.append(lines[id]);
+    if (encoding == TextEncoding::Utf16Le || encoding == TextEncoding::Utf16Be) {
+      const bool big = encoding == TextEncoding::Utf16Be;
+      return std::string(big ? kUtf16BeBom : kUtf16LeBom) + Utf8ToUtf16(out, big) + oddByte;
+    }
+    return out;
   }
 };
 
@@ -454,11 +562,11 @@ IniDocument& IniDocument::operator=(IniDocument&&) noexcept = default;
 IniDocument::~IniDocument() = default;
 
 std::optional<std::string> IniDocument::Value(std::string_view section, std::string_view key) const {
-  const Section* sec = d_->FindSection(section);
+  const auto sec = d_->FindSection(Impl::Query(section));
   if (!sec) return std::nullopt;
-  const KeyRef* k = d_->FindKey(*sec, key);
-  if (!k) return std::nullopt;
-  const std::string_view content = Content(sec->lines[k->line]);
+  const auto hit = d_->FindKey(*sec, Impl::Query(key));
+  if (!hit) return std::nullopt;
+  const std::string_view content = d_->HitContent(*hit);
   std::string_view v = TrimBlanks(content.substr(content.find('=') + 1));
   if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
     v = v.substr(1, v.size() - 2);
@@ -480,9 +588,9 @@ std::int32_t IniDocument::ReadInteger(std::string_view section, std::string_view
 
 std::vector<std::string> IniDocument::ReadSections() const {
   std::vector<std::string> names;
-  names.reserve(d_->sectionIndex.size());
-  for (const Section& sec : d_->sections)
-    if (sec.primary) names.emplace_back(sec.name);
+  names.reserve(d_->sections.size() + d_->added.size());
+  for (const BaseSection& s : d_->sections) names.push_back(d_->Decode(d_->NameAt(s.header)));
+  for (const AddedSection& s : d_->added) names.push_back(s.name);
   return names;
 }
 
@@ -498,15 +606,17 @@ void IniDocument::WriteString(std::string_view section, std::string_view key,
   // Such a key would read back as another key, a comment or a header.
   if (key.find('=') != std::string_view::npos || (!key.empty() && (key[0] == ';' || key[0] == '[')))
     throw IniInvalidText("INI key that cannot stand on a line");
+  if (!d_->writable) throw IniInvalidText("UTF-16 file with an odd number of bytes");
 
+  const Impl::Query sectionQuery(section), keyQuery(key);
   // Only the texts that go into the file need its encoding: the value, and
   // the key and section names when they are new. A character CP932 cannot
   // hold turns the whole file into UTF-8 with a BOM: losing the character (or
   // writing it as "?") would lose the user's data.
-  Section* sec = d_->FindSection(section);
-  const KeyRef* found = sec ? Impl::FindKey(*sec, key) : nullptr;
-  std::string raw[3] = {sec ? std::string() : std::string(section),
-                        found ? std::string() : std::string(key), std::string(value)};
+  auto sec = d_->FindSection(sectionQuery);
+  auto hit = sec ? d_->FindKey(*sec, keyQuery) : std::nullopt;
+  std::string raw[3] = {sec ? std::string() : std::string(section), hit ? std::string() : std::string(key),
+                        std::string(value)};
   const bool ascii = IsAscii(raw[0]) && IsAscii(raw[1]) && IsAscii(raw[2]);
   if (!ascii && d_->Cp932()) {
     std::string converted[3];
@@ -521,58 +631,62 @@ void IniDocument::WriteString(std::string_view section, std::string_view key,
     } else if (d_->pureAscii) {
       d_->encoding = TextEncoding::Utf8Bom;
     } else {
-      d_ = std::make_unique<Impl>(Cp932ToUtf8Kept(d_->ToBytes()), TextEncoding::Utf8Bom);
-      sec = d_->FindSection(section);
-      found = sec ? Impl::FindKey(*sec, key) : nullptr;
+      auto utf8 = Cp932ToUtf8Exact(d_->ToBytes());
+      if (!utf8) throw IniInvalidText("CP932 file that would not convert to UTF-8 unchanged");
+      d_ = std::make_unique<Impl>(std::move(*utf8), TextEncoding::Utf8Bom);
+      sec = d_->FindSection(sectionQuery);
+      hit = sec ? d_->FindKey(*sec, keyQuery) : std::nullopt;
     }
   }
   if (!ascii) d_->pureAscii = false;
   const std::string_view rawSection = raw[0], rawKey = raw[1], rawValue = raw[2];
   Impl& d = *d_;
 
-  if (sec) {
-    if (found) {
-      std::string_view& line = sec->lines[found->line];
-      const std::string_view content = Content(line);
-      std::string updated(content.substr(0, Impl::ValueStart(content)));
-      updated.append(rawValue).append(Ending(line));
-      line = d.Keep(std::move(updated));
-      return;
+  if (hit) {
+    const std::string_view content = d.HitContent(*hit);
+    std::string updated(content.substr(0, ValueStart(content)));
+    updated.append(rawValue);
+    if (hit->line != kNone) {
+      updated.append(Ending(d.lines[hit->line]));
+      d.lines[hit->line] = std::move(updated);
+    } else {
+      const LineSpan l = LineAt(d.base, hit->base);
+      updated.append(d.base, l.contentEnd, l.next - l.contentEnd);
+      d.patches[hit->base].replacement = d.AddLine(std::move(updated));
     }
-    // After the section's last key, before the blank lines that part it from
-    // the next one.
-    std::string_view& after = sec->lines[sec->lastKeyLine];
-    if (!EndsWithBreak(after)) after = d.Keep(d.Terminated(after));
-    std::string line;
-    line.reserve(rawKey.size() + rawValue.size() + 3);
-    line.append(rawKey).append("=").append(rawValue).append(d.eol);
-    const std::uint32_t at = sec->lastKeyLine + 1;
-    const std::string_view kept = d.Keep(std::move(line));
-    sec->lines.insert(sec->lines.begin() + at, kept);
-    sec->AddKey(d.StoredName(kept.substr(0, rawKey.size())), at);
     return;
   }
 
-  d.TerminateLastLine();
-  std::string header;
-  header.reserve(rawSection.size() + 4);
-  header.append("[").append(rawSection).append("]").append(d.eol);
-  const std::string_view headerLine = d.Keep(std::move(header));
-  Section& added = d.AddSection(headerLine, Content(headerLine).substr(1, rawSection.size()));
   std::string line;
+  line.reserve(rawKey.size() + rawValue.size() + 3);
   line.append(rawKey).append("=").append(rawValue).append(d.eol);
-  const std::string_view kept = d.Keep(std::move(line));
-  added.lines.push_back(kept);
-  added.AddKey(d.StoredName(kept.substr(0, rawKey.size())), 1);
+  if (!sec) {
+    // A new section at the end of the file.
+    std::string header;
+    header.reserve(rawSection.size() + 4);
+    header.append("[").append(rawSection).append("]").append(d.eol);
+    sec = std::uint32_t(d.sections.size() + d.added.size());
+    d.addedSections.emplace(sectionQuery.Lowered(), std::uint32_t(d.added.size()));
+    d.added.push_back({std::string(section), {d.AddLine(std::move(header))}});
+  }
+  // After the section's last key, before the blank lines that part it from
+  // the next one.
+  const std::uint32_t id = d.AddLine(std::move(line));
+  if (*sec < d.sections.size()) d.patches[d.sections[*sec].lastKeyEnd].inserted.push_back(id);
+  else d.added[*sec - d.sections.size()].lines.push_back(id);
+  d.addedKeys.emplace(Impl::AddedKey(*sec, keyQuery), id);
 }
 
 void IniDocument::Clear() { d_ = std::make_unique<Impl>(); }
 
-void IniDocument::SettleEncoding() {
-  if (!d_->Cp932() || d_->pureAscii) return;
+bool IniDocument::SettleEncoding() {
+  if (!d_->Cp932() || d_->pureAscii) return true;
   std::string bytes = d_->ToBytes();
-  if (IsAscii(bytes) || !IsValidUtf8(bytes)) return;
-  d_ = std::make_unique<Impl>(Cp932ToUtf8Kept(bytes), TextEncoding::Utf8Bom);
+  if (IsAscii(bytes) || !IsValidUtf8(bytes)) return true;
+  auto utf8 = Cp932ToUtf8Exact(bytes);
+  if (!utf8) return false;
+  d_ = std::make_unique<Impl>(std::move(*utf8), TextEncoding::Utf8Bom);
+  return true;
 }
 
 std::string IniDocument::ToBytes() const { return d_->ToBytes(); }

@@ -4,7 +4,12 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdlib>
+#include <csignal>
+#include <ctime>
 #include <memory>
+#include <optional>
+#include <string_view>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -51,6 +56,9 @@ class FileDescriptor {
   int fd_;
 };
 
+// The temporary files a writer makes for name: "." name "." pid "-" n ".tmp".
+std::string TempStem(const std::string& name) { return "." + name.substr(0, 160) + "."; }
+
 // The temporary file: removed again unless it was renamed into place.
 class TempFile {
  public:
@@ -58,7 +66,7 @@ class TempFile {
     static std::atomic<unsigned> counter{0};
     // Well inside NAME_MAX however long the real name is; never ending in the
     // extension of the file it stands in for, so no search for those finds it.
-    const std::string stem = "." + name.substr(0, 160) + "." + std::to_string(::getpid()) + "-";
+    const std::string stem = TempStem(name) + std::to_string(::getpid()) + "-";
     for (int attempt = 0; attempt < 100; ++attempt) {
       std::string candidate = dir + "/" + stem + std::to_string(counter++) + ".tmp";
       const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -113,17 +121,61 @@ void SyncFolder(const std::string& dir) {
   if (fd.get() >= 0) ::fsync(fd.get());
 }
 
-std::string ResolveLinks(const std::string& path) {
-  // Replacing a symbolic link by a file would cut the link; write where it points.
-  struct stat st;
-  if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
-  char* real = ::realpath(path.c_str(), nullptr);
-  if (!real) return path;
-  std::string resolved(real);
-  std::free(real);
-  return resolved;
+// Replacing a symbolic link by a file would cut the link: the write goes where
+// the link points, following a chain of links as open() would, also to a
+// target that does not exist yet.
+std::string ResolveLinks(std::string path) {
+  for (int hops = 0;; ++hops) {
+    struct stat st;
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    Check(hops < 40);  // a loop, as ELOOP would say
+    std::string target(std::size_t(st.st_size > 0 ? st.st_size : 255) + 1, '\0');
+    const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+    Check(n > 0 && std::size_t(n) < target.size());
+    target.resize(std::size_t(n));
+    if (target[0] != '/') {
+      const std::size_t slash = path.rfind('/');
+      if (slash != std::string::npos) target = path.substr(0, slash + 1) + target;
+    }
+    path = std::move(target);
+  }
 }
 
+// The writer's process id when file is one of those temporary files.
+std::optional<pid_t> TempOwner(std::string_view file, std::string_view stem) {
+  constexpr std::string_view kExt = ".tmp";
+  if (file.size() <= stem.size() + kExt.size() || file.substr(0, stem.size()) != stem ||
+      file.substr(file.size() - kExt.size()) != kExt)
+    return std::nullopt;
+  const std::string_view middle = file.substr(stem.size(), file.size() - stem.size() - kExt.size());
+  const std::size_t dash = middle.find('-');
+  if (dash == 0 || dash == std::string_view::npos || dash > 9 || dash + 1 == middle.size()) return std::nullopt;
+  auto digits = [](std::string_view t) { return t.find_first_not_of("0123456789") == std::string_view::npos; };
+  if (!digits(middle.substr(0, dash)) || !digits(middle.substr(dash + 1))) return std::nullopt;
+  return pid_t(std::stol(std::string(middle.substr(0, dash))));
+}
+
+// Removes what killed writers left beside the target. Best effort: a file
+// that cannot be removed is no reason to fail this write.
+void RemoveLeftovers(const std::string& dir, const std::string& name) {
+  const std::string stem = TempStem(name);
+  DIR* d = ::opendir(dir.c_str());
+  if (!d) return;
+  const std::time_t now = std::time(nullptr);
+  while (const dirent* e = ::readdir(d)) {
+    const auto owner = TempOwner(e->d_name, stem);
+    if (!owner) continue;
+    const std::string path = dir + "/" + e->d_name;
+    struct stat st;
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+    const bool gone = ::kill(*owner, 0) != 0 && errno == ESRCH;
+    // A process id can be taken again by another program; a file nobody has
+    // written for a minute belongs to no live write.
+    const bool stale = now - st.st_mtime > 60;
+    if (gone || stale) ::unlink(path.c_str());
+  }
+  ::closedir(d);
+}
 } // namespace
 
 IniWriteError::IniWriteError(const std::string& path)
@@ -138,6 +190,7 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
     const std::string dir = slash == std::string::npos ? "." : slash == 0 ? "/" : target.substr(0, slash);
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
     Check(!name.empty());
+    RemoveLeftovers(dir, name);
 
     struct stat old;
     const bool exists = ::stat(target.c_str(), &old) == 0;
@@ -190,19 +243,32 @@ void IniFile::Load() {
     unreadable_ = true;
     return;
   }
-  std::string bytes;
-  bytes.reserve(std::size_t(st.st_size));
-  char buf[64 * 1024];
+  if (std::uint64_t(st.st_size) > kIniMaxFileSize) {
+    unreadable_ = true;
+    return;
+  }
+  // Read straight into the string, which then becomes the document's: the
+  // bytes are held once. One byte more than the size tells a file that grew.
+  std::string bytes(std::size_t(st.st_size) + 1, '\0');
+  std::size_t got = 0;
   for (;;) {
-    const ssize_t n = ::read(fd.get(), buf, sizeof buf);
+    if (got == bytes.size()) {
+      if (bytes.size() > kIniMaxFileSize) {
+        unreadable_ = true;
+        return;
+      }
+      bytes.resize(std::min(bytes.size() * 2, kIniMaxFileSize + 1));
+    }
+    const ssize_t n = ::read(fd.get(), bytes.data() + got, bytes.size() - got);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
       unreadable_ = true;
       return;
     }
     if (n == 0) break;
-    bytes.append(buf, std::size_t(n));
+    got += std::size_t(n);
   }
+  bytes.resize(got);
   doc_ = IniDocument(std::move(bytes));
 }
 
@@ -245,8 +311,7 @@ void IniFile::Changed() {
 }
 
 void IniFile::Save() {
-  if (unreadable_) throw IniWriteError(path_);
-  doc_.SettleEncoding();
+  if (unreadable_ || !doc_.SettleEncoding()) throw IniWriteError(path_);
   WriteFileAtomically(path_, doc_.ToBytes());
   dirty_ = false;
 }

@@ -37,13 +37,30 @@ void SetIniWriteHook(IniWriteHook hook);
 // Replaces the file at path with bytes: a temporary file in the same folder
 // is written, synced, given the old file's permissions and renamed over it.
 // Throws IniWriteError; no temporary file is left behind then.
+//
+// Not QSaveFile, which does the same in outline but does not sync the folder
+// after the rename (so the new name may not survive a power cut), does not
+// keep the old file's owner, and has no place for the stage hook that the
+// crash tests stop a write at.
+//
+// A path that is a symbolic link (or a chain of them) writes the file it
+// points to and keeps the link; a dangling link's target is created.
+//
+// The temporary file is named ".<name>.<pid>-<n>.tmp". A writer killed
+// before its rename leaves it behind, so every write first removes such files
+// beside the target whose process is gone, or that nobody has touched for a
+// minute; a live writer's file is never removed.
 void WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// Larger files are not settings or palettes: they read as empty and refuse
+// writes, so nothing in them is lost.
+inline constexpr std::size_t kIniMaxFileSize = 64 * 1024 * 1024;
 
 class IniFile {
  public:
   // Reads the file. A missing file reads as empty; a file that cannot be read
-  // reads as empty too, and refuses writes rather than replace content it
-  // never saw.
+  // or is larger than kIniMaxFileSize reads as empty too, and refuses writes
+  // rather than replace content it never saw.
   explicit IniFile(std::string path);
 
   const std::string& FileName() const { return path_; }

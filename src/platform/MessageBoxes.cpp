@@ -11,48 +11,11 @@ namespace {
 class QtMessageBoxes : public MessageBoxService {
  public:
   int Show(const MessageRequest& request) override {
-    QMessageBox box(QApplication::activeWindow());
-    box.setWindowTitle(QString::fromStdString(request.caption));
-    box.setText(QString::fromStdString(request.text));
-    switch (request.type) {
-      case TMsgDlgType::mtWarning: box.setIcon(QMessageBox::Warning); break;
-      case TMsgDlgType::mtError: box.setIcon(QMessageBox::Critical); break;
-      case TMsgDlgType::mtInformation: box.setIcon(QMessageBox::Information); break;
-      case TMsgDlgType::mtConfirmation: box.setIcon(QMessageBox::Question); break;
-      case TMsgDlgType::mtNotice: box.setIcon(QMessageBox::NoIcon); break;
-    }
-    struct Choice {
-      TMsgDlgBtn flag;
-      const char* caption;
-      QMessageBox::ButtonRole role;
-      int result;
-    };
-    static const Choice kChoices[] = {
-        {mbYes, "はい(&Y)", QMessageBox::YesRole, mrYes},
-        {mbNo, "いいえ(&N)", QMessageBox::NoRole, mrNo},
-        {mbOK, "OK", QMessageBox::AcceptRole, mrOk},
-        {mbCancel, "キャンセル", QMessageBox::RejectRole, mrCancel},
-    };
-    QAbstractButton* escape = nullptr;
-    int escapeResult = mrNone;
-    std::vector<std::pair<QAbstractButton*, int>> made;
-    for (const Choice& c : kChoices) {
-      if (!(request.buttons & c.flag)) continue;
-      QPushButton* b = box.addButton(QString::fromUtf8(c.caption), c.role);
-      if (made.empty()) box.setDefaultButton(b);
-      made.emplace_back(b, c.result);
-      // Escape answers Cancel when offered, else No, else OK.
-      if (c.result == mrCancel || (c.result == mrNo && escapeResult != mrCancel) ||
-          (c.result == mrOk && escapeResult == mrNone)) {
-        escape = b;
-        escapeResult = c.result;
-      }
-    }
-    if (escape) box.setEscapeButton(escape);
-    box.exec();
-    for (const auto& [button, result] : made)
-      if (box.clickedButton() == button) return result;
-    return escapeResult;
+    BuiltMessageBox built = BuildMessageBox(request, QApplication::activeWindow());
+    built.box->exec();
+    for (const auto& [button, result] : built.answers)
+      if (built.box->clickedButton() == button) return result;
+    return built.escapeAnswer;
   }
 };
 
@@ -65,6 +28,51 @@ MessageBoxService& Service() {
 }
 
 } // namespace
+
+BuiltMessageBox BuildMessageBox(const MessageRequest& request, QWidget* parent) {
+  BuiltMessageBox built;
+  built.box = std::make_unique<QMessageBox>(parent);
+  QMessageBox& box = *built.box;
+  box.setWindowTitle(QString::fromStdString(request.caption));
+  // Messages carry paths and user text: never read them as markup.
+  box.setTextFormat(Qt::PlainText);
+  box.setText(QString::fromStdString(request.text));
+  switch (request.type) {
+    case TMsgDlgType::mtWarning: box.setIcon(QMessageBox::Warning); break;
+    case TMsgDlgType::mtError: box.setIcon(QMessageBox::Critical); break;
+    case TMsgDlgType::mtInformation: box.setIcon(QMessageBox::Information); break;
+    case TMsgDlgType::mtConfirmation: box.setIcon(QMessageBox::Question); break;
+    case TMsgDlgType::mtNotice: box.setIcon(QMessageBox::NoIcon); break;
+  }
+  struct Choice {
+    TMsgDlgBtn flag;
+    const char* caption;
+    QMessageBox::ButtonRole role;
+    int result;
+  };
+  static const Choice kChoices[] = {
+      {mbYes, "はい(&Y)", QMessageBox::YesRole, mrYes},
+      {mbNo, "いいえ(&N)", QMessageBox::NoRole, mrNo},
+      {mbOK, "OK", QMessageBox::AcceptRole, mrOk},
+      {mbCancel, "キャンセル", QMessageBox::RejectRole, mrCancel},
+  };
+  QAbstractButton* escape = nullptr;
+  built.escapeAnswer = mrNone;
+  for (const Choice& c : kChoices) {
+    if (!(request.buttons & c.flag)) continue;
+    QPushButton* b = box.addButton(QString::fromUtf8(c.caption), c.role);
+    if (built.answers.empty()) box.setDefaultButton(b);
+    built.answers.emplace_back(b, c.result);
+    // Escape answers Cancel when offered, else No, else OK.
+    if (c.result == mrCancel || (c.result == mrNo && built.escapeAnswer != mrCancel) ||
+        (c.result == mrOk && built.escapeAnswer == mrNone)) {
+      escape = b;
+      built.escapeAnswer = c.result;
+    }
+  }
+  if (escape) box.setEscapeButton(escape);
+  return built;
+}
 
 std::string CaptionFor(TMsgDlgType type) {
   switch (type) {

@@ -4,9 +4,15 @@
 // notices carry the application's title.
 
 #include <deque>
+#include <memory>
+#include <utility>
 #include <exception>
 #include <string>
 #include <vector>
+
+class QAbstractButton;
+class QMessageBox;
+class QWidget;
 
 namespace hb {
 
@@ -30,6 +36,16 @@ class MessageBoxService {
   // Shows the box and returns the button chosen (a TModalResult).
   virtual int Show(const MessageRequest& request) = 0;
 };
+
+// The box the real service shows for a request, built but not shown. Its
+// text is plain: a path or a message holding "<" or "&" shows as written,
+// never as markup. Each button comes with the answer it gives.
+struct BuiltMessageBox {
+  std::unique_ptr<QMessageBox> box;
+  std::vector<std::pair<QAbstractButton*, int>> answers;
+  int escapeAnswer = 0;  // what closing the box with Escape answers
+};
+BuiltMessageBox BuildMessageBox(const MessageRequest& request, QWidget* parent);
 
 // A box of one of the four kinds, with the buttons given. Returns the answer;
 // closing the box with Escape answers Cancel, else No, else OK.

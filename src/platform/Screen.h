@@ -4,7 +4,8 @@
 //
 // Every position and size here is in DEVICE pixels of the X screen (root
 // window coordinates), whatever scale factor Qt applies to the interface.
-// Colours come in the Windows layout: 0x00BBGGRR, red in the low byte.
+// Colours come in the Windows layout: 0x00BBGGRR, red in the low byte
+// (hb::ColorValue of color/ColorValue.h).
 
 #include <QImage>
 #include <QPoint>
@@ -27,11 +28,12 @@ class Screen {
   // The pixel under the cursor's hot spot; 0 when it cannot be read.
   virtual std::uint32_t PixelUnderCursor() = 0;
 
-  // The primary screen's size; an empty size when there is no screen.
-  virtual QSize PrimaryScreenSize() = 0;
-  // A still copy (Format_RGB32) of the area of the primary screen's size
-  // from the screen origin. When the copy fails the image is black; it is
-  // null only when the size is unknown.
+  // Where the primary monitor lies on the X screen; with several monitors it
+  // need not start at the origin. Empty when there is no screen.
+  virtual QRect PrimaryScreenRect() = 0;
+  QSize PrimaryScreenSize() { return PrimaryScreenRect().size(); }
+  // A still copy (Format_RGB32) of the primary monitor's area. When the copy
+  // fails the image is black; it is null only when the area is unknown.
   virtual QImage CopyPrimaryScreen() = 0;
 
   // (0, 0) when the position cannot be read.

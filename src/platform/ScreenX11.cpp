@@ -1,7 +1,10 @@
 #include "platform/ScreenX11.h"
 
+#include "color/ColorValue.h"
+
 #include <QCursor>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QScreen>
 #include <QSysInfo>
 #include <QWidget>
@@ -152,9 +155,7 @@ struct Channel {
   }
 };
 
-std::uint32_t ColorRef(Rgb c) {
-  return std::uint32_t(c.r) | std::uint32_t(c.g) << 8 | std::uint32_t(c.b) << 16;
-}
+std::uint32_t ColorRef(Rgb c) { return ColorValue(c.r, c.g, c.b); }
 
 std::uint8_t Byte16(unsigned short v) { return std::uint8_t((unsigned(v) * 255 + 32767) / 65535); }
 
@@ -270,15 +271,17 @@ struct ScreenX11::Impl {
     return QRect(0, 0, int(w), int(h));
   }
 
-  QSize PrimarySize() {
+  QRect PrimaryRect() {
     if (!Open()) return {};
     if (QtDisplay()) {
       if (QScreen* s = QGuiApplication::primaryScreen()) {
+        // Qt keeps a screen's top-left corner in device pixels and scales its size.
         const qreal dpr = s->devicePixelRatio();
-        return QSize(qRound(s->size().width() * dpr), qRound(s->size().height() * dpr));
+        const QRect g = s->geometry();
+        return QRect(g.topLeft(), QSize(qRound(g.width() * dpr), qRound(g.height() * dpr)));
       }
     }
-    return RootRect().size();
+    return RootRect();
   }
 
   // The usual 24-bit TrueColor layout: already 0x??RRGGBB in memory.
@@ -335,20 +338,22 @@ struct ScreenX11::Impl {
   }
 
   QImage Copy() {
-    const QSize size = PrimarySize();
+    const QRect primary = PrimaryRect();
+    const QSize size = primary.size();
     if (size.isEmpty()) return {};
     auto black = [&] {
       QImage out(size, QImage::Format_RGB32);
       out.fill(Qt::black);
       return out;
     };
-    const QRect area = RootRect() & QRect(QPoint(0, 0), size);
+    // The primary monitor's own area, wherever it stands on the root window.
+    const QRect area = RootRect() & primary;
     if (area.isEmpty()) return black();
     ErrorTrap trap(own);
-    XImage* image = XGetImage(own, root, 0, 0, unsigned(area.width()), unsigned(area.height()),
+    XImage* image = XGetImage(own, root, area.x(), area.y(), unsigned(area.width()), unsigned(area.height()),
                               AllPlanes, ZPixmap);
     if (!image) return black();
-    if (image->width == size.width() && image->height == size.height() && Plain32(image)) {
+    if (area == primary && Plain32(image)) {
       // The whole screen in the usual layout: the image takes Xlib's buffer.
       Opaque(image);
       return QImage(reinterpret_cast<uchar*>(image->data), image->width, image->height,
@@ -356,7 +361,14 @@ struct ScreenX11::Impl {
                     [](void* info) { XDestroyImage(static_cast<XImage*>(info)); }, image);
     }
     QImage out = black();
-    Convert(image, out);
+    if (area.topLeft() == primary.topLeft()) {
+      Convert(image, out);
+    } else {
+      // The monitor reaches past the root window's top or left edge.
+      QImage part(area.size(), QImage::Format_RGB32);
+      Convert(image, part);
+      QPainter(&out).drawImage(area.topLeft() - primary.topLeft(), part);
+    }
     XDestroyImage(image);
     return out;
   }
@@ -621,7 +633,7 @@ std::uint32_t ScreenX11::PixelUnderCursor() {
   return d_->QueryPointer(x, y, mask) ? d_->Pixel(x, y) : 0;
 }
 
-QSize ScreenX11::PrimaryScreenSize() { return d_->PrimarySize(); }
+QRect ScreenX11::PrimaryScreenRect() { return d_->PrimaryRect(); }
 
 QImage ScreenX11::CopyPrimaryScreen() { return d_->Copy(); }
 

@@ -27,7 +27,7 @@ class ScreenX11 final : public Screen {
 
   std::uint32_t PixelAt(QPoint device) override;
   std::uint32_t PixelUnderCursor() override;
-  QSize PrimaryScreenSize() override;
+  QRect PrimaryScreenRect() override;
   QImage CopyPrimaryScreen() override;
   QPoint CursorPos() override;
   bool LeftButtonDown() override;

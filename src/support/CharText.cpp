@@ -1,7 +1,5 @@
 #include "support/CharText.h"
 
-#include <QCoreApplication>
-
 #include <charconv>
 #include <climits>
 #include <cstdint>
@@ -160,10 +158,6 @@ int IntFromFloatText(long double x) {
   if (text.empty() || read.ec != std::errc() || read.ptr != text.data() + text.size())
     throw ConversionError("'" + std::string(text) + "' is not a valid integer value");
   return value;
-}
-
-void ProcessPending() {
-  if (QCoreApplication::instance()) QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
 } // namespace hb

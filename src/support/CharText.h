@@ -62,8 +62,4 @@ CharOccurrence FindCharOccurrence(std::string_view s, std::string_view sub, bool
 // the 32-bit range, an infinity or NaN.
 int IntFromFloatText(long double x);
 
-// Lets the event loop handle every pending event (posted events, repaints,
-// timers that are due) and returns. Does nothing without an application object.
-void ProcessPending();
-
 } // namespace hb

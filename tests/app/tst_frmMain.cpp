@@ -1,7 +1,10 @@
 // The main window offscreen: its layout, its start-up, and the current colour
 // kept in step across every control whichever the user moves.
 
+#include <QApplication>
 #include <QComboBox>
+#include <QStyleOptionSlider>
+#include <QWheelEvent>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -15,6 +18,7 @@
 
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
+#include "capture/ScreenColorPicker.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Shell.h"
 
@@ -53,8 +57,8 @@ class TestFrmMain : public QObject {
     return false;
   }
 
-  // What the twenty controls show, after checking that each spin edit and its
-  // track bar agree.
+  // What the twenty controls show; a spin edit and its track bar that
+  // disagree fail the test.
   Shown Controls() {
     const std::pair<hb::TSpinEdit*, hb::TTrackBar*> pairs[] = {
         {w->SpnRed, w->TrackBar_Red},   {w->SpnGreen, w->TrackBar_Green},
@@ -66,7 +70,11 @@ class TestFrmMain : public QObject {
     for (int i = 0; i < 10; ++i) {
       values[i] = pairs[i].first->Value();
       if (pairs[i].second->Position() != values[i])
-        qWarning("spin edit %d shows %d but its track bar %d", i, values[i], pairs[i].second->Position());
+        QTest::qFail(qPrintable(QStringLiteral("%1 shows %2 but its track bar %3")
+                                    .arg(pairs[i].first->objectName())
+                                    .arg(values[i])
+                                    .arg(pairs[i].second->Position())),
+                     __FILE__, __LINE__);
     }
     return {values[0], values[1], values[2], values[3], values[4],
             values[5], values[6], values[7], values[8], values[9]};
@@ -241,6 +249,135 @@ class TestFrmMain : public QObject {
     // The arrows step the value like any other change.
     QTest::keyClick(w->SpnGreen->Edit(), Qt::Key_Up);
     QCOMPARE(w->TrackBar_Green->Position(), 1);
+  }
+
+  // Typing a number digit by digit: each keystroke is one change, read from
+  // the typed text, and the colour is the one the track bar gives at that
+  // value, also when the refresh rewrites the text the user typed. Text beyond
+  // the range reads as the range's end.
+  void spinTypingEqualsTrackBar_data() {
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("spin");
+    QTest::addColumn<QString>("bar");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("position");  // where the track bar is moved for comparison
+    QTest::newRow("S 50 shown 49") << "FF0000" << "SpnS" << "TrackBar_S" << "50" << 50;
+    QTest::newRow("H 45 shown 44") << "FF0000" << "SpnH" << "TrackBar_H" << "45" << 45;
+    QTest::newRow("V 33") << "FF8000" << "SpnV" << "TrackBar_V" << "33" << 33;
+    QTest::newRow("red 128") << "000000" << "SpnRed" << "TrackBar_Red" << "128" << 128;
+    QTest::newRow("green 77") << "102030" << "SpnGreen" << "TrackBar_Green" << "77" << 77;
+    QTest::newRow("blue 9") << "FFFFFF" << "SpnBlue" << "TrackBar_Blue" << "9" << 9;
+    // Under-colour removal moves cyan back to 0 and black up.
+    QTest::newRow("cyan 5 shown 0") << "CDC3B9" << "SpnCyan" << "TrackBar_C" << "5" << 5;
+    QTest::newRow("magenta 15") << "CDC3B9" << "SpnMagenta" << "TrackBar_M" << "15" << 15;
+    QTest::newRow("yellow 3") << "FFFFFF" << "SpnYellow" << "TrackBar_Y" << "3" << 3;
+    QTest::newRow("black 128") << "FFFFFF" << "SpnBlack" << "TrackBar_K" << "128" << 128;
+    QTest::newRow("red 300 reads 255") << "000000" << "SpnRed" << "TrackBar_Red" << "300" << 255;
+    QTest::newRow("hue 999 reads 359") << "FF0000" << "SpnH" << "TrackBar_H" << "999" << 359;
+    QTest::newRow("S 150 reads 100") << "FF8080" << "SpnS" << "TrackBar_S" << "150" << 100;
+  }
+  void spinTypingEqualsTrackBar() {
+    QFETCH(QString, start);
+    QFETCH(QString, spin);
+    QFETCH(QString, bar);
+    QFETCH(QString, typed);
+    QFETCH(int, position);
+    auto* edit = w->findChild<hb::TSpinEdit*>(spin);
+    auto* slider = w->findChild<hb::TTrackBar*>(bar);
+    QVERIFY(edit && slider);
+
+    w->SetColorFromHex(start.toStdString());
+    QVERIFY(slider->Position() != position);
+    slider->setValue(position);
+    const Shown byBar = Controls();
+    const QColor colorByBar = w->cmdColorView->Color();
+
+    w->SetColorFromHex(start.toStdString());
+    edit->setFocus();
+    edit->Edit()->selectAll();
+    const int before = w->RefreshCount();
+    for (int i = 0; i < typed.size(); ++i) {
+      QTest::keyClick(edit->Edit(), typed.at(i).toLatin1());
+      QCOMPARE(w->RefreshCount(), before + i + 1);
+    }
+    QCOMPARE(w->cmdColorView->Color(), colorByBar);
+    const Shown got = Controls();
+    QVERIFY2(got == byBar, Describe(got));
+    QCOMPARE(edit->Edit()->text(), QString::number(edit->Value()));
+    QCOMPARE(w->MaxRefreshDepth(), 1);
+  }
+
+  // A single step always moves the shown value on: from pure red one step
+  // right on the hue shows 1, not 0 again. Drags keep the colour of the
+  // position they reach.
+  void singleStepMovesShownValue_data() {
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("action");  // right, left, up, pageup, wheelup, groove, drag:N
+    QTest::addColumn<QString>("color");
+    QTest::addColumn<int>("shown");
+    QTest::newRow("hue right from red") << "FF0000" << "TrackBar_H" << "right" << "FF0800" << 1;
+    QTest::newRow("hue right again") << "FF0800" << "TrackBar_H" << "right" << "FF0D00" << 3;
+    QTest::newRow("hue page up") << "FF0000" << "TrackBar_H" << "pageup" << "FF0800" << 1;
+    QTest::newRow("hue wheel") << "FF0000" << "TrackBar_H" << "wheelup" << "FF0800" << 1;
+    QTest::newRow("hue click in groove") << "FF0000" << "TrackBar_H" << "groove" << "FF0800" << 1;
+    QTest::newRow("hue left from 44") << "FFBF00" << "TrackBar_H" << "left" << "FFB700" << 43;
+    QTest::newRow("hue left to the limit") << "FF0800" << "TrackBar_H" << "left" << "FF0000" << 0;
+    QTest::newRow("saturation 1 to 3") << "FFFCFC" << "TrackBar_S" << "right" << "FFF7F7" << 3;
+    QTest::newRow("hue spin arrow") << "FF0000" << "SpnH" << "up" << "FF0800" << 1;
+    QTest::newRow("saturation spin arrow") << "FFFCFC" << "SpnS" << "up" << "FFF7F7" << 3;
+    QTest::newRow("red right") << "000000" << "TrackBar_Red" << "right" << "010000" << 1;
+    QTest::newRow("hue drag to 1") << "FF0000" << "TrackBar_H" << "drag:1" << "FF0400" << 0;
+    QTest::newRow("hue drag to 45") << "FF0000" << "TrackBar_H" << "drag:45" << "FFBF00" << 44;
+  }
+  void singleStepMovesShownValue() {
+    QFETCH(QString, start);
+    QFETCH(QString, control);
+    QFETCH(QString, action);
+    QFETCH(QString, color);
+    QFETCH(int, shown);
+    w->SetColorFromHex(start.toStdString());
+    auto* bar = w->findChild<hb::TTrackBar*>(control);
+    auto* spin = w->findChild<hb::TSpinEdit*>(control);
+    QWidget* target = bar ? static_cast<QWidget*>(bar) : spin;
+    QVERIFY(target);
+    target->setFocus();
+    if (action == "right") {
+      QTest::keyClick(target, Qt::Key_Right);
+    } else if (action == "left") {
+      QTest::keyClick(target, Qt::Key_Left);
+    } else if (action == "up") {
+      QTest::keyClick(spin->Edit(), Qt::Key_Up);
+    } else if (action == "pageup") {
+      QTest::keyClick(target, Qt::Key_PageUp);
+    } else if (action == "wheelup") {
+      const QPointF at(target->width() / 2.0, target->height() / 2.0);
+      QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                        Qt::NoScrollPhase, false);
+      QApplication::sendEvent(target, &wheel);
+    } else if (action == "groove") {
+      // In the groove, well to the right of the handle, which stands at the left end.
+      QStyleOptionSlider option;
+      option.initFrom(bar);
+      option.orientation = bar->orientation();
+      option.minimum = bar->minimum();
+      option.maximum = bar->maximum();
+      option.sliderPosition = option.sliderValue = bar->value();
+      option.tickPosition = bar->tickPosition();
+      option.subControls = QStyle::SC_SliderGroove | QStyle::SC_SliderHandle;
+      const QRect groove = bar->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, bar);
+      const QPoint at(groove.left() + groove.width() * 3 / 4, groove.center().y());
+      QTest::mousePress(target, Qt::LeftButton, {}, at);
+      QTest::mouseRelease(target, Qt::LeftButton, {}, at);
+    } else if (action.startsWith("drag:")) {
+      bar->setSliderDown(true);
+      bar->setSliderPosition(action.mid(5).toInt());
+      bar->setSliderDown(false);
+    }
+    QCOMPARE(w->txtHex->text(), color);
+    const int value = bar ? bar->Position() : spin->Value();
+    QCOMPARE(value, shown);
+    Controls();
   }
 
   void hexField_data() {

@@ -12,7 +12,10 @@
 
 #include "XHand.h"
 #include "app/frmMain.h"
+#include "capture/ScreenColorPicker.h"
 #include "capture/frmCaption.h"
+#include "color/ColorValue.h"
+#include "platform/ScreenX11.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Screen.h"
 
@@ -33,7 +36,7 @@ class Patch : public QWidget {
 
 QPoint Centre(const QRect& r) { return r.topLeft() + QPoint(r.width() / 2, r.height() / 2); }
 
-QColor FromRef(std::uint32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+QColor FromRef(std::uint32_t c) { return QColor(hb::RedOf(c), hb::GreenOf(c), hb::BlueOf(c)); }
 
 bool Scaled() { return !qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR"); }
 
@@ -50,8 +53,11 @@ class TestCaptureX11 : public QObject {
   // Moves the pointer in small steps, as a hand does, letting the program run.
   void Glide(QPoint from, QPoint to, int steps = 12) {
     for (int i = 1; i <= steps; ++i) {
-      hand->MoveTo(from + (to - from) * i / steps);
-      QTest::qWait(8);
+      const QPoint p = from + (to - from) * i / steps;
+      hand->MoveTo(p);
+      // The program sees each position before the next one.
+      QVERIFY(QTest::qWaitFor([&] { return hand->Where() == p; }, 1000));
+      QCoreApplication::processEvents();
     }
   }
 
@@ -81,12 +87,12 @@ class TestCaptureX11 : public QObject {
     target->show();
     QVERIFY(QTest::qWaitForWindowExposed(target.get()));
     w = new TfrmMain;
-    new TfrmCaption(w);
+    w->AttachStillCapture(new TfrmCaption(w));
     if (Scaled()) w->move(0, 0);  // twice as big: keep it on the screen
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w));
     target->raise();  // scaled, the main window covers the whole screen
-    QTest::qWait(50);
+    QTRY_COMPARE(FromRef(hb::TheScreen().PixelAt(Centre(Device(target.get())))), target->colour);
   }
 
   void cleanupTestCase() { delete w; }
@@ -95,7 +101,7 @@ class TestCaptureX11 : public QObject {
   void cleanup() {
     hand->Button(1, false);
     hand->Button(3, false);
-    QTest::qWait(20);
+    QTRY_VERIFY(!hb::TheScreen().LeftButtonDown());
   }
 
   // Dragging the eyedropper onto a window sets exactly that window's colour.
@@ -103,7 +109,7 @@ class TestCaptureX11 : public QObject {
     const QPoint start = Centre(Device(w->btnColorCapture));
     const QPoint onTarget = Centre(Device(target.get()));
     hand->MoveTo(start);
-    QTest::qWait(20);
+    QTRY_COMPARE(hand->Where(), start);
     hand->Button(1, true);
     QTRY_COMPARE(w->btnColorCapture->PictureLeft(), 100);
     Glide(start, onTarget);
@@ -145,26 +151,28 @@ class TestCaptureX11 : public QObject {
     if (Scaled()) QSKIP("covered unscaled");
     const QRect chart = hb::TheScreen().WidgetToDevice(w->imgHSV, QRect(0, 0, 361, 256));
     const QPoint inside = chart.topLeft() + QPoint(200, 180);
+    auto* x11 = dynamic_cast<hb::ScreenX11*>(&hb::TheScreen());
+    QVERIFY(x11);
     hand->MoveTo(inside);
-    QTest::qWait(20);
+    QTRY_COMPARE(hand->Where(), inside);
     hand->Button(1, true);
     QTRY_VERIFY(w->abfColorPicker1->Enabled());
-    QTest::qWait(20);
+    QTRY_VERIFY(x11->CurrentConfinement() != hb::ScreenX11::Confinement::Free);
+    // The server applies the confinement to each move before it answers where
+    // the pointer is, so no wait is needed between a move and its check.
     for (const QPoint away : {QPoint(5, 5), QPoint(1270, 1000), QPoint(chart.left() - 1, chart.top() + 10)}) {
       hand->MoveTo(away);
-      QTest::qWait(15);
       QVERIFY2(chart.contains(hand->Where()), qPrintable(QStringLiteral("pointer escaped to %1,%2")
                                                              .arg(hand->Where().x()).arg(hand->Where().y())));
     }
     hand->MoveBy({-40, -40});
-    QTest::qWait(15);
     QVERIFY(chart.contains(hand->Where()));
     // The colour shown is the chart pixel under the pointer.
     const QPoint at = hand->Where();
     const QPoint pixel = hb::TheScreen().DeviceToWidget(w->imgHSV, at);
     QTRY_COMPARE(w->cmdColorView->Color(), QColor(w->imgHSV->Picture().pixel(pixel)));
     hand->Button(1, false);
-    QTest::qWait(20);
+    QTRY_VERIFY(x11->CurrentConfinement() == hb::ScreenX11::Confinement::Free);
     hand->MoveTo({5, 5});
     QTRY_COMPARE(hand->Where(), QPoint(5, 5));
     QTRY_VERIFY_WITH_TIMEOUT(BurstOver(), 1000);
@@ -185,15 +193,14 @@ class TestCaptureX11 : public QObject {
     QCOMPARE(QColor(still.pixel(Centre(Device(target.get())))), target->colour);
     QCOMPARE(QColor(still.pixel(3, 3)), backdrop->colour);
     // Shown where it was taken: the screen now shows the still image.
-    QTest::qWait(30);
-    QCOMPARE(FromRef(hb::TheScreen().PixelAt(Centre(mainArea))), backdrop->colour);
+    QTRY_COMPARE(FromRef(hb::TheScreen().PixelAt(Centre(mainArea))), backdrop->colour);
     // The target changes; the still image keeps its old colour.
     const QColor was = target->colour;
     target->colour = QColor(250, 1, 2);
     target->update();
     const QPoint click = Centre(Device(target.get()));
     hand->MoveTo(click);
-    QTest::qWait(20);
+    QTRY_COMPARE(hand->Where(), click);
     hand->Button(3, true);
     hand->Button(3, false);
     QTRY_VERIFY(!frmCaption->isVisible());

@@ -68,11 +68,59 @@ class TestCodePage : public QObject {
     QTest::newRow("bom") << QByteArray("\xEF\xBB\xBF[a]") << int(hb::TextEncoding::Utf8Bom);
     QTest::newRow("utf8") << QByteArray("[空]\nR=1") << int(hb::TextEncoding::Utf8);
     QTest::newRow("cp932") << QByteArray(("[" + kHyo932 + "]\r\nR=1").c_str()) << int(hb::TextEncoding::Cp932);
+    QTest::newRow("utf16 le") << QByteArray("\xFF\xFE[\0a\0]\0", 8) << int(hb::TextEncoding::Utf16Le);
+    QTest::newRow("utf16 be") << QByteArray("\xFE\xFF\0[\0a\0]", 8) << int(hb::TextEncoding::Utf16Be);
   }
   void detectEncoding() {
     QFETCH(QByteArray, bytes);
     QFETCH(int, encoding);
     QCOMPARE(int(hb::DetectIniEncoding(std::string_view(bytes.constData(), bytes.size()))), encoding);
+  }
+
+  // Every even number of bytes comes back the same, unpaired surrogates too.
+  void utf16RoundTrip_data() {
+    QTest::addColumn<QByteArray>("le");  // little-endian bytes
+    QTest::addColumn<QByteArray>("utf8");
+    QTest::newRow("ascii") << QByteArray("a\0=\0", 4) << QByteArray("a=");
+    QTest::newRow("kana") << QByteArray("\xA2\x30", 2) << QByteArray("ア");
+    QTest::newRow("pair") << QByteArray("\x3D\xD8\x00\xDE", 4) << QByteArray("\xF0\x9F\x98\x80");
+    QTest::newRow("lone high") << QByteArray("\x3D\xD8" "a\0", 4) << QByteArray("\xED\xA0\xBD" "a");
+    QTest::newRow("lone low at end") << QByteArray("\x00\xDE", 2) << QByteArray("\xED\xB8\x80");
+    QTest::newRow("nul") << QByteArray("\0\0", 2) << QByteArray("\0", 1);
+  }
+  void utf16RoundTrip() {
+    QFETCH(QByteArray, le);
+    QFETCH(QByteArray, utf8);
+    const std::string_view bytes(le.constData(), std::size_t(le.size()));
+    std::string be(bytes);
+    for (std::size_t i = 0; i + 1 < be.size(); i += 2) std::swap(be[i], be[i + 1]);
+    bool whole = false;
+    const std::string fromLe = hb::Utf16ToUtf8(bytes, false, &whole);
+    QVERIFY(whole);
+    QCOMPARE(QByteArray::fromStdString(fromLe), utf8);
+    QCOMPARE(hb::Utf16ToUtf8(be, true), fromLe);
+    QCOMPARE(hb::Utf8ToUtf16(fromLe, false), std::string(bytes));
+    QCOMPARE(hb::Utf8ToUtf16(fromLe, true), be);
+    hb::Utf16ToUtf8(std::string(bytes) + "x", false, &whole);
+    QVERIFY(!whole);
+  }
+
+  // Only conversions that come back byte for byte.
+  void exactCp932_data() {
+    QTest::addColumn<QByteArray>("cp932");
+    QTest::addColumn<bool>("exact");
+    QTest::newRow("kanji and kana") << QByteArray((kHyo932 + kSo932 + "\xB1").c_str()) << true;
+    QTest::newRow("lead byte before a line break") << QByteArray("Caf\xE9\n") << false;
+    QTest::newRow("unassigned and invalid") << QByteArray("\x85\x40\xFF\xA0") << false;
+    QTest::newRow("NEC copy of an IBM kanji") << QByteArray("\xED\x40") << false;
+    QTest::newRow("lone lead at end") << QByteArray("a\x95") << false;
+  }
+  void exactCp932() {
+    QFETCH(QByteArray, cp932);
+    QFETCH(bool, exact);
+    const auto utf8 = hb::Cp932ToUtf8Exact(std::string_view(cp932.constData(), std::size_t(cp932.size())));
+    QCOMPARE(utf8.has_value(), exact);
+    if (exact) QCOMPARE(hb::Utf8ToCp932(*utf8), cp932.toStdString());
   }
 };
 

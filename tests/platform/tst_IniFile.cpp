@@ -2,9 +2,11 @@
 
 #include <csignal>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <ctime>
 #include <fstream>
 #include <sstream>
 
@@ -105,6 +107,12 @@ class TestIniFile : public QObject {
     QTest::newRow("first key wins, large section") << QByteArray("[a]\nk=1\n0=\n1=\n2=\n3=\n4=\n5=\n6=\n7=\n8=\n9=\nK=2\n") << QByteArray("a") << QByteArray("k") << QByteArray("1");
     QTest::newRow("LF then CRLF") << QByteArray("[a]\nx=1\r\nk=2\r\n") << QByteArray("a") << QByteArray("k") << QByteArray("2");
     QTest::newRow("last line unterminated") << QByteArray("[a]\r\nk=2") << QByteArray("a") << QByteArray("k") << QByteArray("2");
+    QTest::newRow("lone CR lines") << QByteArray("[Keep]\rCount=2\r0=112233\r") << QByteArray("Keep") << QByteArray("0") << QByteArray("112233");
+    QTest::newRow("lone CR ends a header") << QByteArray("[a]\r[b]\rk=1") << QByteArray("b") << QByteArray("k") << QByteArray("1");
+    // Bit 0x20 tells these apart: only letters fold.
+    QTest::newRow("@ is not `") << QByteArray("[a]\n@=1\n`=2\n") << QByteArray("a") << QByteArray("`") << QByteArray("2");
+    QTest::newRow("\\ is not |") << QByteArray("[\\]\nk=1\n[|]\nk=2\n") << QByteArray("|") << QByteArray("k") << QByteArray("2");
+    QTest::newRow("control byte is not digit") << QByteArray("[a]\n\x10=1\n0=2\n") << QByteArray("a") << QByteArray("0") << QByteArray("2");
     QTest::newRow("utf8 unicode case") << QByteArray("[ＫＥＥＰ]\nÄ=1\n") << QByteArray("ｋｅｅｐ") << QByteArray("ä") << QByteArray("1");
     QTest::newRow("cp932 name decoded") << QByteArray("[\x95\x5C]\nk=\x83\x5C\n") << QByteArray("表") << QByteArray("k") << QByteArray("ソ");
     // 83 41 is ア; lowering its second byte as if it were "A" would give ヂ.
@@ -156,7 +164,15 @@ class TestIniFile : public QObject {
     QTest::newRow("append new section, LF") << QByteArray("; c\n[a]\nk=1\n\n") << QStringList{"b|k|2"} << QByteArray("; c\n[a]\nk=1\n\n[b]\nk=2\n");
     QTest::newRow("unterminated last line") << QByteArray("[a]\r\nk=1") << QStringList{"a|j|2", "b|k|3"}
         << QByteArray("[a]\r\nk=1\r\nj=2\r\n[b]\r\nk=3\r\n");
-    QTest::newRow("last line ending in CR") << QByteArray("[a]\nk=1\r") << QStringList{"a|j|2"} << QByteArray("[a]\nk=1\r\nj=2\n");
+    QTest::newRow("last line ending in CR") << QByteArray("[a]\nk=1\r") << QStringList{"a|j|2"} << QByteArray("[a]\nk=1\rj=2\n");
+    QTest::newRow("lone CR lines") << QByteArray("[Keep]\rCount=2\r0=112233\r") << QStringList{"Keep|count|3", "Keep|2|445566", "b|k|1"}
+        << QByteArray("[Keep]\rCount=3\r0=112233\r2=445566\r[b]\rk=1\r");
+    QTest::newRow("CR LF, CR and LF mixed") << QByteArray("[a]\r\nx=1\ry=2\n[b]\r") << QStringList{"a|y|3", "a|z|4", "b|k|5"}
+        << QByteArray("[a]\r\nx=1\ry=3\nz=4\r\n[b]\rk=5\r\n");
+    QTest::newRow("update twice, add twice") << QByteArray("[a]\nk=1\n") << QStringList{"a|k|2", "a|K|3", "a|j|4", "a|J|5", "c|x|6", "C|x|7"}
+        << QByteArray("[a]\nk=3\nj=5\n[c]\nx=7\n");
+    QTest::newRow("repeated section's keys are not the first's") << QByteArray("[a]\nk=1\n[b]\n[A]\nj=2\n") << QStringList{"a|j|3"}
+        << QByteArray("[a]\nk=1\nj=3\n[b]\n[A]\nj=2\n");
     QTest::newRow("header without line end") << QByteArray("[a]") << QStringList{"a|k|1"} << QByteArray("[a]\r\nk=1\r\n");
     QTest::newRow("first section and key updated") << QByteArray("[a]\nk=1\nk=2\n[a]\nk=3\n") << QStringList{"a|k|9"}
         << QByteArray("[a]\nk=9\nk=2\n[a]\nk=3\n");
@@ -206,9 +222,6 @@ class TestIniFile : public QObject {
     QTest::newRow("bom kept") << QByteArray("\xEF\xBB\xBF[a]\n") << "a|k|ア" << bom << QByteArray("\xEF\xBB\xBF[a]\nk=ア\n");
     QTest::newRow("cp932 file takes emoji") << QByteArray("[\x83\x41]\nk=\x95\x5C\n") << "ア|j|\U0001F600" << bom
         << QByteArray("\xEF\xBB\xBF[ア]\nk=表\nj=\xF0\x9F\x98\x80\n");
-    // 90 is a lead byte; "=" cannot end its character and must stay a separator.
-    QTest::newRow("cp932 broken character kept apart") << QByteArray("[\x83\x41]\nab\x90=1\n") << "ア|j|\U0001F600" << bom
-        << QByteArray("\xEF\xBB\xBF[ア]\nab\xEF\xBF\xBD=1\nj=\xF0\x9F\x98\x80\n");
     // ﾂｱ in CP932 is C2 B1, which is also UTF-8 (±): kept as CP932 it would read back wrong.
     QTest::newRow("cp932 that reads as utf8") << QByteArray("[a]\n") << "a|k|ﾂｱ" << bom << QByteArray("\xEF\xBB\xBF[a]\nk=ﾂｱ\n");
   }
@@ -219,7 +232,7 @@ class TestIniFile : public QObject {
     QFETCH(QByteArray, after);
     IniDocument doc(S(before));
     ApplyWrites(doc, {write});
-    doc.SettleEncoding();
+    QVERIFY(doc.SettleEncoding());
     QCOMPARE(int(doc.Encoding()), encoding);
     QCOMPARE(B(doc.ToBytes()), after);
     const QStringList p = write.split('|');
@@ -303,6 +316,159 @@ class TestIniFile : public QObject {
       QCOMPARE(back.ReadInteger(name, "G", -1), g);
       QCOMPARE(back.ReadInteger(name, "B", -1), b);
     }
+  }
+
+  // A CP932 file goes to UTF-8 only when every byte of it comes back; else the
+  // one write that needs it is refused and the file stays as it was.
+  void lossyConversionRefused_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("Latin-1 name") << QByteArray("[\x83\x41]\r\nName=Caf\xE9\r\n");
+    QTest::newRow("unassigned and invalid bytes") << QByteArray("[\x83\x41]\r\nx=\x85\x40\xFF\xA0\r\n");
+    // 90 is a lead byte; "=" cannot end its character.
+    QTest::newRow("broken character") << QByteArray("[\x83\x41]\nab\x90=1\n");
+    QTest::newRow("NEC copy of an IBM kanji") << QByteArray("[\x83\x41]\nk=\xED\x40\n");
+  }
+  void lossyConversionRefused() {
+    QFETCH(QByteArray, file);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("p.hb");
+    WriteBytes(path, S(file));
+    IniFile ini(path.toStdString());
+    QCOMPARE(ini.Encoding(), TextEncoding::Cp932);
+    try {
+      ini.WriteString("ア", "j", "\U0001F600");
+      QFAIL("no error");
+    } catch (const hb::IniWriteError& e) {
+      QCOMPARE(QString::fromUtf8(e.what()), path + " に書き込めません");
+    }
+    QCOMPARE(B(ReadBytes(path)), file);
+    // Text CP932 holds still goes in.
+    ini.WriteString("ア", "j", "表");
+    QCOMPARE(IniFile(path.toStdString()).ReadString("ア", "j", ""), std::string("表"));
+    QCOMPARE(ini.Encoding(), TextEncoding::Cp932);
+  }
+
+  // UTF-16 with a byte-order mark, read and written back in its byte order.
+  void utf16Files_data() {
+    QTest::addColumn<bool>("bigEndian");
+    QTest::newRow("little endian") << false;
+    QTest::newRow("big endian") << true;
+  }
+  void utf16Files() {
+    QFETCH(bool, bigEndian);
+    auto utf16 = [&](const std::string& utf8) {
+      return std::string(bigEndian ? "\xFE\xFF" : "\xFF\xFE") + hb::Utf8ToUtf16(utf8, bigEndian);
+    };
+    QTemporaryDir dir;
+    const QString path = dir.filePath("w.ini");
+    // With an unpaired surrogate on a line nobody touches.
+    const std::string lone = bigEndian ? std::string("\xD8\x3D", 2) : std::string("\x3D\xD8", 2);
+    const std::string head = utf16("[空色]\r\nR=135\r\nNote=");
+    WriteBytes(path, head + lone + utf16("\r\n[Keep]\r\nCount=1\r\n").substr(2));
+    IniFile ini(path.toStdString());
+    QCOMPARE(ini.Encoding(), bigEndian ? TextEncoding::Utf16Be : TextEncoding::Utf16Le);
+    QCOMPARE(ini.ReadSections(), (std::vector<std::string>{"空色", "Keep"}));
+    QCOMPARE(ini.ReadInteger("空色", "R", 0), 135);
+    QCOMPARE(ini.ReadInteger("keep", "count", 0), 1);
+    {
+      IniFile::Batch batch(ini);
+      ini.WriteInteger("空色", "G", 206);
+      ini.WriteString("Keep", "0", "\U0001F600");
+      ini.WriteString("夜", "R", "10");
+      batch.Commit();
+    }
+    QCOMPARE(ReadBytes(path), head + lone +
+                                  utf16("\r\nG=206\r\n[Keep]\r\nCount=1\r\n0=\U0001F600\r\n[夜]\r\nR=10\r\n").substr(2));
+    QCOMPARE(IniFile(path.toStdString()).ReadString("Keep", "0", ""), std::string("\U0001F600"));
+
+    // An odd last byte cannot be written back: reads, refuses writes.
+    const std::string odd = utf16("[a]\r\nk=1\r\n") + "x";
+    QCOMPARE(IniDocument(odd).ToBytes(), odd);
+    WriteBytes(path, odd);
+    IniFile broken(path.toStdString());
+    QCOMPARE(broken.ReadInteger("a", "k", 0), 1);
+    QVERIFY_THROWS_EXCEPTION(hb::IniWriteError, broken.WriteString("a", "k", "2"));
+    QCOMPARE(ReadBytes(path), odd);
+  }
+
+  // Names that differ only in bit 0x20 of bytes that are no letters all hash
+  // apart; once they shared a bucket and made reading quadratic.
+  void collidingNames() {
+    const char pairs[][2] = {{'@', '`'}, {'\\', '|'}, {'^', '~'}, {'_', '\x7F'}, {'!', '\x01'}, {'#', '\x03'},
+                             {'$', '\x04'}, {'%', '\x05'}, {'&', '\x06'}, {'\'', '\x07'}, {'(', '\x08'},
+                             {'+', '\x0B'}, {',', '\x0C'}, {'.', '\x0E'}, {'/', '\x0F'}};
+    auto name = [&](int i) {
+      std::string n;
+      for (int b = 0; b < 15; ++b) n += pairs[b][(i >> b) & 1];
+      return n;
+    };
+    const int count = 1 << 15;
+    std::string keys = "[Keys]\n", sections;
+    for (int i = 0; i < count; ++i) keys += name(i) + "=" + std::to_string(i) + "\n";
+    for (int i = 0; i < count / 2; ++i) sections += "[" + name(i) + "]\nR=" + std::to_string(i) + "\n";
+    const IniDocument k(keys), s(sections);
+    QCOMPARE(s.ReadSections().size(), std::size_t(count / 2));
+    for (int i = 0; i < count; ++i) {
+      if (k.ReadInteger("Keys", name(i), -1) != i) QFAIL(qPrintable(QString("key %1").arg(i)));
+      if (i < count / 2 && s.ReadInteger(name(i), "r", -1) != i) QFAIL(qPrintable(QString("section %1").arg(i)));
+    }
+  }
+
+  // Too large for a settings or palette file: read as empty, never written.
+  void oversizedFile() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("huge.hb");
+    {
+      QFile f(path);
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      f.write("[Keep]\r\nCount=1\r\n");
+      QVERIFY(f.resize(qint64(hb::kIniMaxFileSize) + 1));  // sparse: costs no disk
+    }
+    IniFile ini(path.toStdString());
+    QVERIFY(ini.ReadSections().empty());
+    QCOMPARE(ini.ReadInteger("Keep", "Count", -1), -1);
+    QVERIFY_THROWS_EXCEPTION(hb::IniWriteError, ini.WriteString("Keep", "Count", "2"));
+    QCOMPARE(QFileInfo(path).size(), qint64(hb::kIniMaxFileSize) + 1);
+    {
+      QFile f(path);
+      QVERIFY(f.resize(qint64(hb::kIniMaxFileSize)));  // at the limit it is read
+    }
+    QCOMPARE(IniFile(path.toStdString()).ReadInteger("Keep", "Count", -1), 1);
+  }
+
+  // What killed writers left is removed by the next write, a live writer's
+  // temporary file never.
+  void crashLeftovers() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("s.ini");
+    WriteBytes(path, "[a]\n");
+    const pid_t dead = ::fork();
+    if (dead == 0) ::_exit(0);
+    ::waitpid(dead, nullptr, 0);
+    const pid_t live = ::fork();
+    if (live == 0) {
+      ::pause();
+      ::_exit(0);
+    }
+    auto temp = [&](pid_t pid, int n, const char* name = "s.ini") {
+      const QString f = QString(".%1.%2-%3.tmp").arg(name).arg(pid).arg(n);
+      WriteBytes(dir.filePath(f), "[a]\nk=old\n");
+      return f;
+    };
+    const QString deadFile = temp(dead, 0), liveFile = temp(live, 1), staleFile = temp(live, 2),
+                  otherTarget = temp(dead, 3, "t.ini");
+    WriteBytes(dir.filePath(".s.ini.x-1.tmp"), "");
+    const struct timeval old[2] = {{std::time(nullptr) - 120, 0}, {std::time(nullptr) - 120, 0}};
+    QCOMPARE(::utimes(dir.filePath(staleFile).toLocal8Bit(), old), 0);
+    IniFile(path.toStdString()).WriteString("a", "k", "1");
+    ::kill(live, SIGKILL);
+    ::waitpid(live, nullptr, 0);
+    QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+    left.sort();
+    QStringList expected{".s.ini.x-1.tmp", liveFile, otherTarget, "s.ini"};
+    expected.sort();
+    QCOMPARE(left, expected);
+    QCOMPARE(ReadBytes(path), std::string("[a]\nk=1\n"));
   }
 
   // A palette whose names fill far more than 16,384 bytes loses none.
@@ -401,13 +567,38 @@ class TestIniFile : public QObject {
     QCOMPARE(ReadBytes(QString::fromStdString(path)), std::string("[a]\r\nk=1\r\n"));
   }
 
-  void symlinkKept() {
+  // The link stays; the file it points to (through a chain, relative or
+  // absolute, created when missing) is written.
+  void symlinks_data() {
+    QTest::addColumn<QStringList>("links");  // "name>target", made in order
+    QTest::addColumn<QString>("written");    // the file that gets the content
+    QTest::newRow("relative") << QStringList{"link.ini>real.ini"} << "real.ini";
+    QTest::newRow("absolute") << QStringList{"link.ini>@/real.ini"} << "real.ini";
+    QTest::newRow("chain into a folder") << QStringList{"link.ini>mid.ini", "mid.ini>dots/real.ini"} << "dots/real.ini";
+    QTest::newRow("dangling") << QStringList{"link.ini>dots/new.ini"} << "dots/new.ini";
+    QTest::newRow("loop") << QStringList{"link.ini>b.ini", "b.ini>link.ini"} << "";
+  }
+  void symlinks() {
+    QFETCH(QStringList, links);
+    QFETCH(QString, written);
     QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("dots"));
     WriteBytes(dir.filePath("real.ini"), "[a]\n");
-    QVERIFY(QFile::link(dir.filePath("real.ini"), dir.filePath("link.ini")));
-    IniFile(dir.filePath("link.ini").toStdString()).WriteString("a", "k", "1");
-    QVERIFY(QFileInfo(dir.filePath("link.ini")).isSymLink());
-    QCOMPARE(ReadBytes(dir.filePath("real.ini")), std::string("[a]\nk=1\n"));
+    WriteBytes(dir.filePath("dots/real.ini"), "[a]\n");
+    for (const QString& l : links) {
+      const QStringList p = l.split('>');
+      QString target = p[1];
+      target.replace("@", dir.path());
+      QCOMPARE(::symlink(target.toLocal8Bit(), dir.filePath(p[0]).toLocal8Bit()), 0);
+    }
+    IniFile ini(dir.filePath("link.ini").toStdString());
+    if (written.isEmpty()) {
+      QVERIFY_THROWS_EXCEPTION(hb::IniWriteError, ini.WriteString("a", "k", "1"));
+    } else {
+      ini.WriteString("a", "k", "1");
+      QCOMPARE(IniFile(dir.filePath(written).toStdString()).ReadString("a", "k", ""), std::string("1"));
+    }
+    for (const QString& l : links) QVERIFY(QFileInfo(dir.filePath(l.split('>')[0])).isSymLink());
   }
 
   // A writer killed at random moments: the file is always one whole version.

@@ -10,6 +10,7 @@
 #include "support/Errors.h"
 #include "support/ReducePathName.h"
 #include "support/StringCut.h"
+#include "support/ProcessPending.h"
 
 using hb::CodePage;
 

@@ -1,0 +1,102 @@
+// The keep list and the history on the started main window (offscreen):
+// building the keep view from a settings file of N kept colours, writing the
+// settings file at close, and deleting one kept colour, at 2,500 / 5,000 /
+// 10,000 colours to show that each grows linearly; and one history tick.
+//
+//   QT_QPA_PLATFORM=offscreen ./bench_keep
+
+#include <QDir>
+#include <QProgressBar>
+#include <QScrollArea>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+
+#include "MainWindowBench.h"
+#include "collections/KeepList.h"
+#include "collections/KeepColorText.h"
+#include "support/PictureButton.h"
+
+namespace {
+
+QTemporaryDir& Folder() {
+  static QTemporaryDir dir;
+  return dir;
+}
+
+std::string SettingsWith(int count) {
+  const std::string path = Folder().filePath(QStringLiteral("keep-%1.ini").arg(count)).toStdString();
+  std::ofstream out(path, std::ios::binary);
+  out << "[Keep]\r\nCount=" << count << "\r\n";
+  for (int i = 0; i < count; ++i)
+    out << i << '=' << hb::KeepColorText(std::uint32_t(i) * 2654435761u) << "\r\n";
+  return path;
+}
+
+// A keep list on the window's own keep view, made the way the window makes it.
+hb::KeepList& List() {
+  static hb::KeepList* list = [] {
+    TfrmMain* w = frmMain;
+    return new hb::KeepList(w, {w->pnlKeep, w->scbKeepWork, w->StatusProgressBar1, w->popupKeep, w->tbKeepClear},
+                            [w](QWidget* parent, const QColor& color) {
+                              return w->CreateSwatch(parent, color, std::string());
+                            });
+  }();
+  return *list;
+}
+
+// Start-up: the settings file read and the keep view built, all painted once.
+void BM_KeepViewFromSettings(benchmark::State& state) {
+  const std::string path = SettingsWith(int(state.range(0)));
+  for (auto _ : state) {
+    List().ReadSettings(path);
+    QCoreApplication::processEvents();
+    state.PauseTiming();
+    List().Clear();
+    QCoreApplication::processEvents();
+    state.ResumeTiming();
+  }
+  state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_KeepViewFromSettings)->Arg(2500)->Arg(5000)->Arg(10000)->Unit(benchmark::kMillisecond)
+    ->MinTime(2)->Complexity(benchmark::oN);
+
+// Close: the whole keep section written as one replacement of the file.
+void BM_KeepWriteAtClose(benchmark::State& state) {
+  const std::string path = SettingsWith(int(state.range(0)));
+  List().ReadSettings(path);
+  for (auto _ : state) List().WriteSettings(path);
+  List().Clear();
+  state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_KeepWriteAtClose)->Arg(2500)->Arg(5000)->Arg(10000)->Unit(benchmark::kMillisecond)
+    ->MinTime(2)->Complexity(benchmark::oN);
+
+// Deleting one kept colour from the middle, through the context menu's command.
+void BM_KeepDeleteOne(benchmark::State& state) {
+  const std::string path = SettingsWith(int(state.range(0)));
+  for (auto _ : state) {
+    state.PauseTiming();
+    List().Clear();
+    List().ReadSettings(path);
+    QCoreApplication::processEvents();
+    TPictureButton* target = List().KeepButtons()[List().KeepButtons().size() / 2];
+    // The menu's target, as a right-button release sets it (without the menu).
+    List().SetKeepTargetForTesting(target);
+    state.ResumeTiming();
+    List().tbKeepClearClick();
+    QCoreApplication::processEvents();
+  }
+  List().Clear();
+  state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_KeepDeleteOne)->Arg(2500)->Arg(5000)->Arg(10000)->Unit(benchmark::kMillisecond)
+    ->MinTime(2)->Complexity(benchmark::oN);
+
+} // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  return RunWithMainWindow(argc, argv);
+}

@@ -1,0 +1,36 @@
+#pragma once
+// The eyedropper's sampling bursts: the sampler ticks every millisecond until
+// the stop timer, switched on with the burst, ends it 100 ms later and puts
+// the sampler back to its idle pace of 30 ms. Each move with the left button
+// held renews the burst without restarting a running stop timer, so a drag
+// samples in windows of 100 ms and sampling stops soon after the mouse rests.
+// The eyedropper button and the HSV chart both drive it.
+
+#include <QObject>
+
+namespace hb {
+
+class TTimer;
+
+// Owned by the window through Qt's parent; no signals of its own.
+class TCaptureBurst : public QObject {
+ public:
+  // The timers stay the window's; the burst only switches them.
+  TCaptureBurst(QObject* parent, TTimer& sampler, TTimer& stop);
+
+  // Starts a burst, or renews the one running.
+  void Start();
+  // A mouse move: renews the burst when the left button is held.
+  void Move(Qt::MouseButtons buttons);
+  // The stop timer's tick.
+  void End();
+
+  static constexpr int kBurstInterval = 1;
+  static constexpr int kIdleInterval = 30;
+
+ private:
+  TTimer& sampler_;
+  TTimer& stop_;
+};
+
+} // namespace hb

@@ -1,0 +1,40 @@
+// The hue-scheme swatches of the main window: the option buttons and the
+// one-shot timer that rebuilds the row after every change of colour or scheme.
+
+#include <QPushButton>
+
+#include "app/frmMain.h"
+#include "chart/SchemeRow.h"
+
+void TfrmMain::WireScheme() {
+  const hb::TSchemeRow::Controls controls{
+      cmdColorView, TrackBar_H, TrackBar_S, TrackBar_V,
+      {btnHSVOption_None, btnHSVOption_Ruisetu, btnHSVOption_Ruiji, btnHSVOption_Chuusa, btnHSVOption_Taisyo,
+       btnHSVOption_Hosyoku}};
+  SchemeRow = new hb::TSchemeRow(this, controls, [this](QWidget* parent, const QColor& color) {
+    return CreateSwatch(parent, color, std::string());
+  });
+}
+
+void TfrmMain::timOptionPanelTimer(QObject*) {
+  // One-shot: the rebuild runs here, never inside the handler that asked for
+  // it, so a swatch is never freed under its own click.
+  timOptionPanel->SetEnabled(false);
+  UpdateSchemeSwatches();
+}
+
+// Also for the button already down: the row is built again.
+void TfrmMain::btnHSVOptionS_Click(QObject*) { timOptionPanel->SetEnabled(true); }
+
+void TfrmMain::UpdateSchemeSwatches() { SchemeRow->Update(); }
+
+void TfrmMain::ClearSchemeSwatches() { SchemeRow->Clear(); }
+
+QColor TfrmMain::SchemeColorAt(hb::THSVColor HSV, int Offset) const {
+  const hb::TRGBBytes c = hb::SchemeColorAt(HSV, Offset);
+  return QColor(c.R, c.G, c.B);
+}
+
+void TfrmMain::AddSchemeColor(const QColor& Color) { SchemeRow->AddColor(Color); }
+
+void TfrmMain::BuildSchemeSwatches() { SchemeRow->Build(); }

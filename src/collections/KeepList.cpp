@@ -1,0 +1,242 @@
+#include "collections/KeepList.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QEventLoop>
+#include <QMenu>
+#include <QProgressBar>
+#include <QScrollArea>
+#include <QTimer>
+#include <algorithm>
+
+#include "collections/KeepColorText.h"
+#include "collections/KeepSettings.h"
+#include "collections/SwatchGrid.h"
+#include "platform/IniFile.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Screen.h"
+#include "platform/ScreenCursor.h"
+#include "color/ColorValue.h"
+#include "support/ProcessPending.h"
+#include "support/PictureButton.h"
+
+namespace hb {
+
+namespace {
+
+constexpr int kSwatch = 25;
+
+// How long the synthesised click may take to come back from the display.
+constexpr int kClickWaitMs = 500;
+
+// Long loops let events run every so many swatches: the window stays painted,
+// and the events each new swatch posts never pile up (Qt compares a new posted
+// event with the queued ones, so a long queue makes every add slower).
+constexpr std::size_t kEventsEvery = 256;
+
+void EveryFewSteps(std::size_t i) {
+  if ((i + 1) % kEventsEvery == 0) ProcessPending();
+}
+
+std::uint32_t ColorValue(const QColor& c) { return hb::ColorValue(c.red(), c.green(), c.blue()); }
+
+QColor FromValue(std::uint32_t v) { return QColor(RedOf(v), GreenOf(v), BlueOf(v)); }
+
+// Adds that come in a run are arranged once, when the run ends.
+class BulkAdd {
+ public:
+  explicit BulkAdd(bool& flag) : flag_(flag), outer_(!flag) { flag_ = true; }
+  ~BulkAdd() {
+    if (outer_) flag_ = false;
+  }
+  BulkAdd(const BulkAdd&) = delete;
+  BulkAdd& operator=(const BulkAdd&) = delete;
+
+ private:
+  bool& flag_;
+  bool outer_;
+};
+
+// Swatches are made, placed and freed out of sight: on a panel that is shown,
+// Qt works through all the swatches before each one, so a long run of them
+// would take time that grows with the square of their number.
+class OutOfSight {
+ public:
+  explicit OutOfSight(QWidget* panel) : panel_(panel), shown_(!panel->isHidden()) {
+    if (shown_) panel_->hide();
+  }
+  ~OutOfSight() {
+    if (shown_) panel_->show();
+  }
+  OutOfSight(const OutOfSight&) = delete;
+  OutOfSight& operator=(const OutOfSight&) = delete;
+
+ private:
+  QWidget* panel_;
+  bool shown_;
+};
+
+} // namespace
+
+KeepList::KeepList(QObject* owner, Controls controls, SwatchFactory createSwatch)
+    : QObject(owner), c_(controls), createSwatch_(std::move(createSwatch)) {}
+
+std::vector<std::uint32_t> KeepList::KeepColors() const {
+  std::vector<std::uint32_t> colors;
+  colors.reserve(buttons_.size());
+  for (const TPictureButton* b : buttons_) colors.push_back(ColorValue(b->Color()));
+  return colors;
+}
+
+void KeepList::AddColor(const QColor& color) { AddKeepColor(KeepColorText(ColorValue(color))); }
+
+void KeepList::AddKeepColor(const std::string& Text) {
+  try {
+    // Decided before anything is made: a text that names no colour leaves no
+    // half-made swatch behind.
+    const auto color = KeepColorFromText(Text);
+    if (!color) return;
+    TPictureButton* swatch = createSwatch_(c_.pnlKeep, FromValue(*color));
+    if (!swatch) return;
+    connect(swatch, &TPictureButton::MouseUp, this,
+            [this, swatch](Qt::MouseButton button, Qt::MouseButtons, QPoint) {
+              KeepButtonMouseUp(swatch, button);
+            });
+    buttons_.push_back(swatch);
+    swatch->show();
+    if (!bulk_) ArrangeFrom(buttons_.size() - 1);
+  } catch (...) {
+    // A swatch that could not be made is not kept; nothing to tell the user.
+  }
+}
+
+void KeepList::ArrangeKeepPanel() { ArrangeFrom(0); }
+
+void KeepList::ArrangeFrom(std::size_t from) {
+  if (buttons_.empty()) return;
+  // The panel stops filling the scroll box and keeps its width.
+  const int width = c_.pnlKeep->width();
+  if (width != arrangedWidth_) from = 0;
+  TGridCell previous{};
+  if (from > 0) previous = {buttons_[from - 1]->x(), buttons_[from - 1]->y()};
+  for (std::size_t i = from; i < buttons_.size(); ++i) {
+    const TGridCell cell = NextGridCell(i == 0 ? nullptr : &previous, width);
+    TPictureButton* b = buttons_[i];
+    if (b->x() != cell.Left || b->y() != cell.Top) b->move(cell.Left, cell.Top);
+    previous = cell;
+  }
+  arrangedWidth_ = width;
+  c_.pnlKeep->resize(width, previous.Top + kSwatch);
+}
+
+void KeepList::FillScrollBox() {
+  c_.pnlKeep->resize(c_.scbKeepWork->maximumViewportSize());
+  arrangedWidth_ = -1;
+}
+
+void KeepList::Step(int position) {
+  c_.StatusProgressBar1->setValue(position);
+}
+
+void KeepList::KeepButtonMouseUp(TPictureButton* swatch, Qt::MouseButton Button) {
+  if (Button != Qt::RightButton || !swatch) return;
+  QPointer<TPictureButton> guard(swatch);
+  Screen& screen = TheScreen();
+  const QPoint device = screen.CursorPos();
+
+  // The swatch's own click handler makes its colour current: a left click is
+  // synthesised where the pointer is. It comes back through the display, so
+  // events are let run until it has arrived (or plainly is not coming).
+  bool clicked = false;
+  const auto seen = connect(swatch, &QAbstractButton::clicked, this, [&clicked] { clicked = true; });
+  if (screen.MoveAndClick(device)) {
+    ProcessPending();
+    if (!clicked && guard) {
+      QEventLoop wait;
+      connect(swatch, &QAbstractButton::clicked, &wait, &QEventLoop::quit);
+      QTimer::singleShot(kClickWaitMs, &wait, &QEventLoop::quit);
+      wait.exec();
+    }
+  }
+  disconnect(seen);
+  if (!guard) return;
+
+  c_.tbKeepClear->setText(swatch->Hint() + QString::fromUtf8(" の削除"));
+  target_ = swatch;
+  c_.popupKeep->popup(swatch->mapToGlobal(screen.DeviceToWidget(swatch, device)));
+}
+
+void KeepList::tbKeepClearClick() {
+  TPictureButton* target = target_;
+  target_ = nullptr;
+  const auto at = std::find(buttons_.begin(), buttons_.end(), target);
+  if (!target || at == buttons_.end()) return;
+  QProgressBar* bar = c_.StatusProgressBar1;
+  bar->setMinimum(0);
+  bar->setValue(0);
+  bar->show();
+  c_.scbKeepWork->hide();
+
+  // Only the targeted control goes (another swatch of its colour stays); the
+  // ones after it move up one place each, in order. Making every other
+  // swatch again would give the same view, at many times the cost.
+  const std::size_t from = std::size_t(at - buttons_.begin());
+  bar->setMaximum(int(buttons_.size()));
+  buttons_.erase(at);
+  {
+    OutOfSight hidden(c_.pnlKeep);
+    delete target;
+    Step(int(from + 1));
+    if (buttons_.empty())
+      FillScrollBox();
+    else
+      ArrangeFrom(from);
+    Step(bar->maximum());
+    c_.scbKeepWork->show();
+  }
+  bar->hide();
+}
+
+void KeepList::btnKeepClearClick() {
+  if (MessageDlg("キープデータを全クリアします\nよろしいですか？", TMsgDlgType::mtConfirmation, mbOK | mbCancel) !=
+      mrOk)
+    return;
+  c_.pnlKeep->hide();
+  Clear();
+  c_.pnlKeep->show();
+  FillScrollBox();
+}
+
+void KeepList::Clear(bool showProgress) {
+  target_ = nullptr;
+  // Taken out of the list first: nothing reaches a swatch while it is freed.
+  std::vector<TPictureButton*> old;
+  old.swap(buttons_);
+  OutOfSight hidden(c_.pnlKeep);
+  if (showProgress) c_.StatusProgressBar1->setMaximum(int(old.size()));
+  for (std::size_t i = 0; i < old.size(); ++i) {
+    delete old[i];
+    if (showProgress) Step(int(i + 1));
+    EveryFewSteps(i);
+  }
+}
+
+void KeepList::ReadSettings(const std::string& path) {
+  const std::vector<std::string> texts = ReadKeepTexts(IniFile(path));
+  OutOfSight hidden(c_.pnlKeep);
+  {
+    BulkAdd bulk(bulk_);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      AddKeepColor(texts[i]);
+      EveryFewSteps(i);
+    }
+  }
+  ArrangeKeepPanel();
+}
+
+void KeepList::WriteSettings(const std::string& path) const {
+  IniFile file(path);
+  WriteKeepList(file, KeepColors());
+}
+
+} // namespace hb

@@ -1,0 +1,56 @@
+#include "collections/PalletFile.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "platform/IniDocument.h"
+#include "platform/IniFile.h"
+#include "support/StringCut.h"
+
+namespace hb {
+
+std::int32_t PalletValue(const std::string& Text) { return ParseIniInteger(Text).value_or(0); }
+
+std::vector<TItemData> ReadPalletFile(const std::string& Path,
+                                      std::function<void(const std::string& SectionName)> OnSection) {
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(Path, error);
+  if (!error && size > kMaxPalletFileBytes) return {};
+
+  const IniFile file(Path);
+  // Every section is a colour, however many there are.
+  const std::vector<std::string> sections = file.ReadSections();
+  std::vector<TItemData> items(sections.size());
+  for (std::size_t i = 0; i < sections.size(); ++i) {
+    const std::string& name = sections[i];
+    if (OnSection) OnSection(name);
+    TItemData& item = items[i];
+    item.Name = name;
+    item.R = PalletValue(file.ReadString(name, "R", ""));
+    item.G = PalletValue(file.ReadString(name, "G", ""));
+    item.B = PalletValue(file.ReadString(name, "B", ""));
+  }
+  return items;
+}
+
+void AppendPallet(std::vector<TPalletData>& List, const std::string& FileName, const std::string& Path,
+                  const std::function<void(const std::string& Status)>& Report) {
+  auto report = [&](const std::string& status) {
+    if (Report) Report(status);
+  };
+  try {
+    report("ファイル【" + FileName + "】処理中...");
+    List.push_back({PalletNameOf(FileName), {}});
+    List.back().Items = ReadPalletFile(Path + FileName, [&](const std::string& section) {
+      report("プラグイン【" + section + "】追加中...");
+    });
+  } catch (...) {
+    // A palette that cannot be read is listed without colours; start-up goes on.
+  }
+}
+
+std::string PalletNameOf(const std::string& FileName) {
+  return StringCut(FileName, ".", cpBefore, false);
+}
+
+} // namespace hb

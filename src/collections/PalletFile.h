@@ -1,0 +1,53 @@
+#pragma once
+// The palette plug-in format: an INI file beside the program, one section per
+// colour (the section name is the colour's name) with the keys R, G and B.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+// One named colour of a palette, its components as the file gives them (a
+// writer puts 0 to 255; a swatch shows the low 8 bits).
+struct TItemData {
+  std::string Name;
+  std::int32_t R = 0;
+  std::int32_t G = 0;
+  std::int32_t B = 0;
+};
+
+// One palette: its name (the file's name without extension) and its colours
+// in file order.
+struct TPalletData {
+  std::string Name;
+  std::vector<TItemData> Items;
+};
+
+namespace hb {
+
+// A palette file larger than this holds no palette anyone could use from the
+// side panel; it is not read (and reads as a palette without colours).
+inline constexpr std::uint64_t kMaxPalletFileBytes = 8u << 20;
+
+// A component's value: decimal, or hexadecimal after "$", "0x" or "0X"; any
+// other text (128.5, abc, an empty value) is 0.
+std::int32_t PalletValue(const std::string& Text);
+
+// Every colour of the file, in file order. OnSection, when given, is called
+// with each section's name before that colour is read. A missing, unreadable
+// or oversized file, or one that is not INI, has no colours.
+std::vector<TItemData> ReadPalletFile(const std::string& Path,
+                                      std::function<void(const std::string& SectionName)> OnSection = {});
+
+// Appends the palette of the plug-in file Path + FileName to List, telling
+// Report what it is doing ("ファイル【…】処理中..." for the file, then
+// "プラグイン【…】追加中..." for each colour). A failure is not passed on:
+// a palette whose colours fail to read stays listed, without colours.
+void AppendPallet(std::vector<TPalletData>& List, const std::string& FileName, const std::string& Path,
+                  const std::function<void(const std::string& Status)>& Report);
+
+// The palette's name for a plug-in file name: everything before its last
+// "." (my.colors.hb gives my.colors).
+std::string PalletNameOf(const std::string& FileName);
+
+} // namespace hb

@@ -1,0 +1,225 @@
+#include "collections/SidePanel.h"
+#include "support/ProcessPending.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <QWindow>
+#include <algorithm>
+#include <utility>
+
+#include "app/frmMain.h"
+#include "collections/SwatchGrid.h"
+#include "platform/CodePage.h"
+#include "platform/ScreenCursor.h"
+#include "support/ProcessPending.h"
+
+namespace hb {
+
+namespace {
+
+// One notch of a standard wheel, in eighths of a degree.
+constexpr int kWheelNotch = 120;
+
+// A palette's name as shown: file names from Windows may be CP932.
+QString DisplayName(const std::string& name) {
+  return QString::fromStdString(IsValidUtf8(name) ? name : Cp932ToUtf8(name));
+}
+
+// The client area of a scroll box: inside its border, without scroll bars.
+// Known from its geometry alone, also before the box was ever shown.
+QRect ClientRect(const QScrollArea* box) { return box->contentsRect(); }
+
+} // namespace
+
+void WheelScrollBox(QScrollArea* Box, QPoint MousePos, bool Down) {
+  if (!Box->isVisible() || !Box->isEnabled()) return;
+  const QPoint p = Box->mapFromGlobal(MousePos) - ClientRect(Box).topLeft();
+  if (!(0 < p.x() && p.x() < Box->width() && 0 < p.y() && p.y() < Box->height())) return;
+  Box->setFocus();
+  // Smooth scroll bars: the page is nine tenths of the client height, a line a
+  // tenth of the page, both in whole pixels.
+  const int line = ClientRect(Box).height() * 9 / 10 / 10;
+  QScrollBar* bar = Box->verticalScrollBar();
+  bar->setValue(bar->value() + (Down ? line : -line));
+}
+
+TSidePanel::TSidePanel(TfrmMain& Window) : QObject(&Window), w_(Window) {
+  for (QScrollArea* box : {w_.scbKeepWork, w_.scbPalletWork, w_.scbHistoryWork}) {
+    const int page = ClientRect(box).height() * 9 / 10;
+    box->verticalScrollBar()->setSingleStep(page / 10);
+  }
+  qApp->installEventFilter(this);
+}
+
+TSidePanel::~TSidePanel() { qApp->removeEventFilter(this); }
+
+void TSidePanel::AddPallet(const std::string& FileName, const std::string& Path) {
+  AppendPallet(PalletList, FileName, Path, [this](const std::string& status) {
+    w_.StatusText = status;
+    ProcessPending();
+  });
+}
+
+void TSidePanel::ListPallets() {
+  // Each item remembers its palette: two files (a.hb, a.HB) may give one name.
+  for (std::size_t i = 0; i < PalletList.size(); ++i)
+    w_.cmbPalletSelect->addItem(DisplayName(PalletList[i].Name), QVariant::fromValue(qulonglong(i)));
+}
+
+void TSidePanel::SelectChange() {
+  QComboBox* select = w_.cmbPalletSelect;
+  select->setEnabled(false);
+  const int index = select->currentIndex();
+  if (index == 0) {
+    w_.scbPalletWork->hide();
+    w_.scbKeepWork->hide();
+    w_.scbHistoryWork->hide();
+    w_.pnlKeepBase->show();
+    w_.scbKeepWork->show();
+    w_.scbKeepWork->setFocus();
+  } else if (index == 1) {
+    // The history view covers the keep view.
+    w_.scbPalletWork->hide();
+    w_.scbKeepWork->hide();
+    w_.pnlHistory->show();
+    w_.scbHistoryWork->show();
+  } else {
+    w_.pnlKeepBase->hide();
+    w_.scbPalletWork->hide();
+    w_.scbKeepWork->hide();
+    w_.scbHistoryWork->hide();
+    bool known = false;
+    const qulonglong at = select->itemData(index).toULongLong(&known);
+    if (known && at < PalletList.size())
+      BuildPalletView(&PalletList[at]);
+    else
+      ShowPallet(select->itemText(index).toStdString());
+    w_.scbPalletWork->show();
+    w_.scbPalletWork->setFocus();
+  }
+  select->setEnabled(true);
+}
+
+void TSidePanel::ShowPallet(const std::string& Name) {
+  const auto found = std::find_if(PalletList.begin(), PalletList.end(),
+                                  [&](const TPalletData& p) { return p.Name == Name; });
+  BuildPalletView(found == PalletList.end() ? nullptr : &*found);
+}
+
+void TSidePanel::BuildPalletView(const TPalletData* Pallet) {
+  QProgressBar* progress = w_.StatusProgressBar1;
+  progress->setMinimum(0);
+  progress->setValue(0);
+  progress->show();
+  SetScreenCursor(crHourGlass);
+  QWidget* panel = w_.pnlPallet;
+  try {
+    FreeControls(false);
+
+    QScrollArea* box = w_.scbPalletWork;
+    panel->setGeometry(QRect(QPoint(0, 0), ClientRect(box).size()));
+
+    int rows = 0;
+    if (Pallet) {
+      const std::size_t count = std::min(Pallet->Items.size(), kMaxPalletViewItems);
+      PalletButtons.reserve(count);
+      PalletLabels.reserve(count);
+      progress->setMaximum(int(count));
+      progress->setValue(0);
+      for (std::size_t i = 0; i < count; ++i) {
+        progress->setValue(progress->value() + 1);
+        const TItemData& item = Pallet->Items[i];
+        // Rows lie on pages of the panel, the size of a page apart: Qt weighs
+        // every control against all its siblings when it paints, which over
+        // thousands of rows on one parent would grow with the square of them.
+        const int pageRow = rows % kRowsPerPage;
+        if (pageRow == 0) {
+          auto* page = new QWidget(panel);
+          page->setGeometry(0, rows * kSwatchSize, panel->width(), kRowsPerPage * kSwatchSize);
+          page->show();
+          pages_.push_back(page);
+        }
+        QWidget* page = pages_.back();
+        // Only the low 8 bits of each value make the colour: 256 shows as 0, -1 as 255.
+        TPictureButton* swatch =
+            w_.CreateSwatch(page, QColor(item.R & 0xFF, item.G & 0xFF, item.B & 0xFF), item.Name);
+        PalletButtons.push_back(swatch);
+
+        auto* label = new QLabel(page);
+        label->setFont(w_.font());
+        label->setTextFormat(Qt::PlainText);  // a name is text, never markup
+        label->resize(label->width(), kSwatchSize);
+        label->setText(QString::fromStdString(item.Name));
+        label->adjustSize();
+        label->show();
+        PalletLabels.push_back(label);
+
+        const int top = pageRow * kSwatchSize;
+        swatch->move(0, top);
+        label->move(kSwatchSize + 2, top + (kSwatchSize - label->height()) / 2);
+        ++rows;
+      }
+    }
+
+    panel->setGeometry(0, 0, panel->width(), std::max(rows, 1) * kSwatchSize);
+    box->verticalScrollBar()->setValue(0);
+  } catch (...) {
+    // The view keeps what was built; the cursor and the progress bar recover below.
+  }
+  SetScreenCursor(crDefault);
+  progress->hide();
+}
+
+void TSidePanel::FreePalletView() { FreeControls(true); }
+
+void TSidePanel::FreeControls(bool ProcessPendingFirst) {
+  QProgressBar* progress = w_.StatusProgressBar1;
+  // Taken out first: messages run in between must not see controls half freed.
+  auto free = [&](auto list) {
+    progress->setMaximum(int(list.size()));
+    progress->setValue(0);
+    for (QWidget* control : list) {
+      if (ProcessPendingFirst) ProcessPending();
+      delete control;
+      progress->setValue(progress->value() + 1);
+    }
+  };
+  free(std::exchange(PalletButtons, {}));
+  free(std::exchange(PalletLabels, {}));
+  for (QWidget* page : std::exchange(pages_, {})) delete page;
+}
+
+bool TSidePanel::eventFilter(QObject* Watched, QEvent* Event) {
+  if (Event->type() != QEvent::Wheel || Watched != w_.windowHandle()) return false;
+  auto* wheel = static_cast<QWheelEvent*>(Event);
+  const QPoint global = wheel->globalPosition().toPoint();
+
+  // A high-resolution wheel or a touchpad sends parts of a notch: gather them
+  // and step once per whole notch, either way. Turning back drops the part
+  // gathered the other way, so the first notch back is a whole one.
+  const int delta = wheel->angleDelta().y();
+  if ((delta > 0 && wheelRemainder_ < 0) || (delta < 0 && wheelRemainder_ > 0)) wheelRemainder_ = 0;
+  wheelRemainder_ += delta;
+  bool handled = false;
+  while (wheelRemainder_ >= kWheelNotch) {
+    wheelRemainder_ -= kWheelNotch;
+    w_.FormMouseWheelUp(&w_, wheel->modifiers(), global, handled);
+  }
+  while (wheelRemainder_ <= -kWheelNotch) {
+    wheelRemainder_ += kWheelNotch;
+    w_.FormMouseWheelDown(&w_, wheel->modifiers(), global, handled);
+  }
+
+  // Over a view the turn is the window's alone: the boxes scroll by line steps
+  // only, and the history view not at all.
+  for (QScrollArea* box : {w_.scbKeepWork, w_.scbPalletWork, w_.scbHistoryWork})
+    if (box->isVisible() && box->rect().contains(box->mapFromGlobal(global))) return true;
+  return false;
+}
+
+} // namespace hb

@@ -1,0 +1,64 @@
+// The main window's output commands: colour codes to the clipboard from the
+// "保存" menu (and from the popup menu no control opens), the colour image file.
+
+#include <QAction>
+#include <QLineEdit>
+
+#include "app/AppStyle.h"
+#include "app/frmMain.h"
+#include "output/ColorOutput.h"
+#include "platform/FileDialogs.h"
+
+void TfrmMain::WireOutput() {
+  ColorOutput = new hb::TColorOutput(this, {SpnRed, SpnGreen, SpnBlue, txtHex, cmdColorView});
+
+  SaveDialog1 = new hb::TSaveDialog(this);
+  SaveDialog1->setObjectName(QStringLiteral("SaveDialog1"));
+  SaveDialog1->Filter = "ビットマップファイル(*.bmp)|*.bmp|JPEGファイル(*.jpg)|*.jpg";
+  SaveDialog1->FilterIndex = 1;
+  SaveDialog1->DefaultExt = "bmp";
+  SaveDialog1->Options = hb::ofOverwritePrompt | hb::ofPathMustExist | hb::ofNoReadOnlyReturn;
+
+  // The same commands under longer captions, kept for a popup that nothing opens.
+  TBPopupMenu1 = new hb::TFlatMenu(this);
+  TBPopupMenu1->setObjectName(QStringLiteral("TBPopupMenu1"));
+  TBSubmenuItem4 = new hb::TFlatMenu(QString::fromUtf8("クリップボードに出力"), TBPopupMenu1);
+  TBSubmenuItem4->setObjectName(QStringLiteral("TBSubmenuItem4"));
+  auto item = [this](const char* name, const char* caption) {
+    QAction* a = TBSubmenuItem4->addAction(QString::fromUtf8(caption));
+    a->setObjectName(QString::fromUtf8(name));
+    return a;
+  };
+  TB_Out_ColorImage = item("TB_Out_ColorImage", "カラーイメージ出力");
+  TB_Out_ColorImage->setVisible(false);
+  TB_Out_RGB = item("TB_Out_RGB", "色コード【ＲＧＢ】出力");
+  TB_Out_Hex = item("TB_Out_Hex", "色コード【１６進】出力");
+  TB_Out_HTML = item("TB_Out_HTML", "色コード【ＨＴＭＬコード用】出力");
+  TB_Out_VBCode = item("TB_Out_VBCode", "色コード【ＶＢコード用】出力");
+  TBPopupMenu1->addMenu(TBSubmenuItem4);
+  TB_SumMenuPopUp = new hb::TFlatMenu(QString::fromUtf8("ファイルに出力"), TBPopupMenu1);
+  TB_SumMenuPopUp->setObjectName(QStringLiteral("TB_SumMenuPopUp"));
+  TBPopupMenu1->addMenu(TB_SumMenuPopUp)->setVisible(false);
+
+  using Handler = void (TfrmMain::*)(QObject*);
+  auto wire = [this](QAction* action, Handler handler) {
+    connect(action, &QAction::triggered, this, [this, action, handler] { (this->*handler)(action); });
+  };
+  wire(TB_SaveColorImage, &TfrmMain::TB_SaveColorImageClick);
+  for (QAction* a : {TBItem2, TB_Out_RGB}) wire(a, &TfrmMain::TB_Out_RGBClick);
+  for (QAction* a : {TBItem4, TB_Out_Hex}) wire(a, &TfrmMain::TB_Out_HexClick);
+  for (QAction* a : {TBItem5, TB_Out_HTML}) wire(a, &TfrmMain::TB_Out_HTMLClick);
+  for (QAction* a : {TBItem6, TB_Out_VBCode}) wire(a, &TfrmMain::TB_Out_VBCodeClick);
+}
+
+void TfrmMain::PutClipboardText(const std::string& Text) { ColorOutput->PutClipboardText(Text); }
+
+void TfrmMain::TB_Out_RGBClick(QObject*) { ColorOutput->OutRGB(); }
+
+void TfrmMain::TB_Out_HexClick(QObject*) { ColorOutput->OutHex(); }
+
+void TfrmMain::TB_Out_HTMLClick(QObject*) { ColorOutput->OutHTML(); }
+
+void TfrmMain::TB_Out_VBCodeClick(QObject*) { ColorOutput->OutVBCode(); }
+
+void TfrmMain::TB_SaveColorImageClick(QObject*) { ColorOutput->SaveColorImage(*SaveDialog1); }

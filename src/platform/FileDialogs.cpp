@@ -1,0 +1,126 @@
+#include "platform/FileDialogs.h"
+
+#include <QFileInfo>
+
+#include "platform/MessageBoxes.h"
+
+namespace hb {
+
+namespace {
+
+class QtFileDialogs : public FileDialogService {
+ public:
+  std::optional<SaveDialogAnswer> Save(QWidget* parent, const SaveDialogRequest& request) override {
+    TSaveFileDialog dialog(parent, request);
+    if (dialog.exec() != QDialog::Accepted || dialog.ChosenFile().empty()) return std::nullopt;
+    return SaveDialogAnswer{dialog.ChosenFile(), dialog.ChosenFilterIndex()};
+  }
+};
+
+FileDialogService* g_testService = nullptr;
+
+FileDialogService& Service() {
+  if (g_testService) return *g_testService;
+  static QtFileDialogs real;
+  return real;
+}
+
+// "ビットマップファイル(*.bmp)" already names its patterns the way Qt reads
+// them; anything else gets them appended.
+QString QtFilter(const TFileFilter& filter) {
+  QString patterns = QString::fromStdString(filter.pattern);
+  patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+  const QString description = QString::fromStdString(filter.description);
+  if (description.endsWith(QLatin1Char('(') + patterns + QLatin1Char(')'))) return description;
+  return description + QStringLiteral(" (") + patterns + QLatin1Char(')');
+}
+
+} // namespace
+
+void SetFileDialogServiceForTesting(FileDialogService* service) { g_testService = service; }
+
+bool TSaveDialog::Execute() {
+  const SaveDialogRequest request{Title, Filter, FilterIndex, DefaultExt, InitialDir, FileName, Options};
+  const std::optional<SaveDialogAnswer> answer = Service().Save(owner_, request);
+  if (!answer) return false;
+  FileName = answer->fileName;
+  FilterIndex = answer->filterIndex;
+  return true;
+}
+
+TSaveFileDialog::TSaveFileDialog(QWidget* parent, const SaveDialogRequest& request)
+    : QFileDialog(parent), request_(request), filters_(ParseFileFilter(request.filter)) {
+  // Qt's own dialog: a desktop's native one would skip the checks below.
+  setOption(QFileDialog::DontUseNativeDialog, true);
+  // Asked in accept(), after the extension is added, in Japanese.
+  setOption(QFileDialog::DontConfirmOverwrite, true);
+  setAcceptMode(QFileDialog::AcceptSave);
+  setFileMode(QFileDialog::AnyFile);
+  setWindowTitle(request.title.empty() ? QString::fromUtf8("名前を付けて保存") : QString::fromStdString(request.title));
+  setLabelText(QFileDialog::LookIn, QString::fromUtf8("保存する場所:"));
+  setLabelText(QFileDialog::FileName, QString::fromUtf8("ファイル名(&N):"));
+  setLabelText(QFileDialog::FileType, QString::fromUtf8("ファイルの種類(&T):"));
+  setLabelText(QFileDialog::Accept, QString::fromUtf8("保存(&S)"));
+  setLabelText(QFileDialog::Reject, QString::fromUtf8("キャンセル"));
+  for (const TFileFilter& filter : filters_) qtFilters_ << QtFilter(filter);
+  if (!qtFilters_.isEmpty()) {
+    setNameFilters(qtFilters_);
+    selectNameFilter(qtFilters_.value(request.filterIndex - 1, qtFilters_.first()));
+  }
+  if (!request.initialDir.empty()) setDirectory(QString::fromStdString(request.initialDir));
+  if (!request.fileName.empty()) selectFile(QString::fromStdString(request.fileName));
+}
+
+int TSaveFileDialog::ChosenFilterIndex() const {
+  const int at = int(qtFilters_.indexOf(selectedNameFilter()));
+  return at < 0 ? 1 : at + 1;
+}
+
+void TSaveFileDialog::accept() {
+  const QStringList files = selectedFiles();
+  if (files.isEmpty() || files.first().isEmpty()) return;
+  const QFileInfo typed(files.first());
+  // A folder's name opens that folder, as a double click would.
+  if (typed.isDir()) {
+    setDirectory(typed.absoluteFilePath());
+    selectFile(QString());
+    return;
+  }
+  const int index = ChosenFilterIndex();
+  const std::string pattern = index - 1 < int(filters_.size()) ? filters_[std::size_t(index - 1)].pattern : "";
+  const std::string name = WithDefaultExtension(typed.absoluteFilePath().toStdString(), pattern, request_.defaultExt);
+  const QFileInfo file(QString::fromStdString(name));
+  const std::string shown = file.fileName().toStdString();
+
+  if ((request_.options & ofPathMustExist) && !file.absoluteDir().exists()) {
+    MessageDlg(shown + "\nパスが存在しません。\nパスが正しいかどうかを確認してください。", TMsgDlgType::mtWarning, mbOK);
+    return;
+  }
+  if (file.isDir()) {
+    setDirectory(file.absoluteFilePath());
+    selectFile(QString());
+    return;
+  }
+  if (file.exists()) {
+    if ((request_.options & ofNoReadOnlyReturn) && !file.isWritable()) {
+      MessageDlg(shown + "\nこのファイルは読み取り専用に設定されています。\n別の名前を使用してください。",
+                 TMsgDlgType::mtWarning, mbOK);
+      return;
+    }
+    if ((request_.options & ofOverwritePrompt) &&
+        MessageDlg(shown + " は既に存在します。\n上書きしますか?", TMsgDlgType::mtConfirmation, mbYes | mbNo) != mrYes)
+      return;
+  }
+  chosen_ = name;
+  done(QDialog::Accepted);
+}
+
+std::optional<SaveDialogAnswer> RecordingFileDialogs::Save(QWidget*, const SaveDialogRequest& request) {
+  requests.push_back(request);
+  if (answers.empty()) return std::nullopt;
+  std::optional<SaveDialogAnswer> answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+} // namespace hb

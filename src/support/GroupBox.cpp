@@ -1,0 +1,39 @@
+#include "support/GroupBox.h"
+
+#include <QPainter>
+
+namespace hb {
+
+TGroupBox::TGroupBox(QWidget* parent, const QString& caption) : QWidget(parent), caption_(caption) {}
+
+void TGroupBox::SetCaption(const QString& caption) {
+  caption_ = caption;
+  update();
+}
+
+void TGroupBox::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  const QFontMetrics metrics(font());
+  const int lineY = metrics.height() / 2;
+  const QRect frame(0, lineY, width() - 1, height() - lineY - 1);
+  // Etched: a shadow line with a light line inside and below it.
+  painter.setPen(palette().color(QPalette::Mid));
+  painter.drawRect(frame.adjusted(0, 0, -1, -1));
+  painter.setPen(palette().color(QPalette::Light));
+  painter.drawRect(frame.adjusted(1, 1, 0, 0));
+  if (!caption_.isEmpty()) {
+    const int textWidth = metrics.horizontalAdvance(caption_);
+    const QRect textRect(8, 0, textWidth + 4, metrics.height());
+    painter.fillRect(textRect, palette().window());
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    painter.drawText(textRect, Qt::AlignCenter, caption_);
+  }
+}
+
+QRect TGroupBox::ClientRect() const {
+  // Below the caption's text height, inside a two-pixel frame.
+  const int captionHeight = 12;
+  return QRect(2, captionHeight + 2, width() - 4, height() - captionHeight - 4);
+}
+
+} // namespace hb

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QSlider>
+#include <optional>
+#include <utility>
+
+#include "support/NotifyEvent.h"
+
+namespace hb {
+
+// A horizontal track bar with ticks below at every position.
+class TTrackBar : public QSlider {
+  Q_OBJECT
+ public:
+  TTrackBar(QWidget* parent, int min, int max, int pageStep);
+  int Position() const { return value(); }
+  void SetPosition(int position) { setValue(position); }
+  TNotifyEvent OnChange;
+
+  // While OnChange runs for a single step (an arrow or page key, a wheel
+  // notch, a click in the groove): the position the step started from.
+  // Nothing for drags and for positions set by the program.
+  std::optional<int> StepFrom() const { return stepFrom_; }
+
+ protected:
+  void wheelEvent(QWheelEvent* event) override;
+
+ private:
+  std::optional<std::pair<int, int>> pendingStep_;  // from, to
+  std::optional<int> stepFrom_;
+  bool inWheel_ = false;
+};
+
+} // namespace hb
