@@ -460,8 +460,12 @@ void TfrmMain::FormCreate(QObject*) {
   hb::ProcessPending();
   FindFile1->FileMask.push_back("*.hb");
   FindFile1->IsFindSub = false;
-  FindFile1->FolderName = hb::FolderOf(hb::ExecutablePath());
-  FindFile1->Execute();
+  // Beside the executable, and when installed the user's and the system's
+  // data folders after it.
+  for (const std::string& folder : hb::CurrentProgramFolders().dataFolders) {
+    FindFile1->FolderName = folder;
+    FindFile1->Execute();
+  }
   hb::ProcessPending();
 
   // 9. The kept colours, from the settings file.

@@ -2,7 +2,10 @@
 // dpkg-deb -x, and started from there on a real X server as a user who cannot
 // write the program's folder.
 
+#include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
+#include <QToolBar>
 #include <QtTest>
 
 #include <pwd.h>
@@ -13,6 +16,8 @@
 #include <X11/Xutil.h>
 
 #include "XHand.h"
+#include "app/frmMain.h"
+#include "platform/MessageBoxes.h"
 
 namespace {
 
@@ -66,6 +71,48 @@ WindowInfo FindMainWindow(Display* d) {
   return found;
 }
 
+QPoint Origin(Display* d, Window w) {
+  int x = 0, y = 0;
+  Window child;
+  XTranslateCoordinates(d, w, DefaultRootWindow(d), 0, 0, &x, &y, &child);
+  return {x, y};
+}
+
+QColor PixelAt(Display* d, QPoint p) {
+  XImage* image = XGetImage(d, DefaultRootWindow(d), p.x(), p.y(), 1, 1, AllPlanes, ZPixmap);
+  if (!image) return {};
+  const unsigned long v = XGetPixel(image, 0, 0);
+  XDestroyImage(image);
+  return QColor(int(v >> 16 & 0xFF), int(v >> 8 & 0xFF), int(v & 0xFF));
+}
+
+void Key(Display* d, KeySym sym, bool control = false) {
+  const KeyCode ctrl = XKeysymToKeycode(d, XK_Control_L);
+  if (control) XTestFakeKeyEvent(d, ctrl, True, 0);
+  XTestFakeKeyEvent(d, XKeysymToKeycode(d, sym), True, 0);
+  XTestFakeKeyEvent(d, XKeysymToKeycode(d, sym), False, 0);
+  if (control) XTestFakeKeyEvent(d, ctrl, False, 0);
+  XSync(d, False);
+}
+
+bool WaitFor(const std::function<bool()>& done, int ms = 10000) {
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < ms) {
+    if (done()) return true;
+    QTest::qWait(20);
+  }
+  return done();
+}
+
+void Click(const Hand& hand, QPoint at) {
+  hand.MoveTo(at);
+  QTest::qWait(30);
+  hand.Button(1, true);
+  hand.Button(1, false);
+  QTest::qWait(30);
+}
+
 } // namespace
 
 class TestInstallX11 : public QObject {
@@ -76,6 +123,8 @@ class TestInstallX11 : public QObject {
   QString root_;  // the unpacked package
   QString home_;  // the user's home
   bool dropRoot_ = false;
+  // Where controls are inside the main window, taken from the layout code.
+  QPoint help_, add_, hex_, load_, swatchView_, kept0_;
   uid_t uid_ = 0;
   gid_t gid_ = 0;
 
@@ -113,6 +162,24 @@ class TestInstallX11 : public QObject {
  private slots:
   void initTestCase() {
     QVERIFY(work_.isValid());
+    {
+      // The same window, never put on the screen, tells where its controls are.
+      hb::ScopedMessageBoxes quiet;
+      TfrmMain w;
+      w.setAttribute(Qt::WA_DontShowOnScreen);
+      w.show();
+      QCoreApplication::processEvents();
+      auto in = [&w](QWidget* widget, QPoint at) { return widget->mapTo(&w, at); };
+      add_ = in(w.btnKeepAdd, w.btnKeepAdd->rect().center());
+      hex_ = in(w.txtHex, w.txtHex->rect().center());
+      load_ = in(w.cmdSetHex, w.cmdSetHex->rect().center());
+      swatchView_ = in(w.cmdColorView, QPoint(120, 60));  // above the scheme swatches
+      kept0_ = in(w.pnlKeep, QPoint(12, 12));
+      QWidget* helpButton = w.TBToolbar2->widgetForAction(w.TBHelp);
+      QVERIFY(helpButton);
+      help_ = in(helpButton, helpButton->rect().center());
+      w.close();
+    }
     // The unprivileged user must reach the unpacked tree.
     QVERIFY(::chmod(work_.path().toLocal8Bit().constData(), 0755) == 0);
 
@@ -238,16 +305,66 @@ class TestInstallX11 : public QObject {
     QCOMPARE(w.resClass, QByteArray("huebrook"));
 
     QTest::qWait(300);
-    hand.MoveTo(w.rect.topLeft() + QPoint(300, 12));  // the toolbar's "ヘルプ"
-    hand.Button(1, true);
-    hand.Button(1, false);
+    Click(hand, Origin(hand.d, w.id) + help_);
     QFile opened(home_ + QStringLiteral("/opened.txt"));
     QTRY_VERIFY_WITH_TIMEOUT(opened.exists() && opened.size() > 0, 10000);
     QVERIFY(opened.open(QIODevice::ReadOnly));
     QCOMPARE(QUrl(QString::fromUtf8(opened.readAll().trimmed())).toLocalFile(),
              root_ + QStringLiteral("/usr/share/huebrook/help.htm"));
   }
+
+  // With a program folder it cannot write, the installed program keeps a
+  // colour in the user's settings file, and finds it there at the next start.
+  void keptColourSurvivesRestart() {
+    Hand hand;
+    QVERIFY2(hand.d, "no X display: run under xvfb-run");
+    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+    const QColor colour(0x12, 0xAB, 0x34);
+    QProcess first;
+    Start(first);
+    QVERIFY(first.waitForStarted());
+    WindowInfo w = WaitForMainWindow(hand.d);
+    QVERIFY(w.id);
+    QPoint origin = Origin(hand.d, w.id);
+    QVERIFY(WaitFor([&] { return PixelAt(hand.d, origin + swatchView_) == QColor(Qt::white); }));
+
+    Click(hand, origin + hex_);
+    Key(hand.d, XK_a, true);
+    for (const char* k : {"1", "2", "a", "b", "3", "4"}) Key(hand.d, XStringToKeysym(k));
+    Click(hand, origin + load_);
+    QVERIFY(WaitFor([&] { return PixelAt(hand.d, origin + swatchView_) == colour; }));
+    Click(hand, origin + add_);
+    QVERIFY(WaitFor([&] { return PixelAt(hand.d, origin + kept0_) == colour; }));
+
+    // Closed as the window manager closes it.
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = w.id;
+    e.xclient.message_type = XInternAtom(hand.d, "WM_PROTOCOLS", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = long(XInternAtom(hand.d, "WM_DELETE_WINDOW", False));
+    XSendEvent(hand.d, w.id, False, NoEventMask, &e);
+    XSync(hand.d, False);
+    QVERIFY(first.waitForFinished(15000));
+
+    QFile settings(home_ + QStringLiteral("/.config/huebrook/huebrook.ini"));
+    QVERIFY2(settings.open(QIODevice::ReadOnly), "no settings file in the user's config folder");
+    QCOMPARE(settings.readAll(), QByteArray("[Keep]\r\nCount=1\r\n0=34AB12\r\n"));
+    QVERIFY(!QFileInfo::exists(root_ + QStringLiteral("/usr/bin/huebrook.ini")));
+
+    QProcess second;
+    Start(second);
+    QVERIFY(second.waitForStarted());
+    auto stop = qScopeGuard([&] {
+      second.kill();
+      second.waitForFinished();
+    });
+    w = WaitForMainWindow(hand.d);
+    QVERIFY(w.id);
+    origin = Origin(hand.d, w.id);
+    QVERIFY(WaitFor([&] { return PixelAt(hand.d, origin + kept0_) == colour; }));
+  }
 };
 
-QTEST_GUILESS_MAIN(TestInstallX11)
+QTEST_MAIN(TestInstallX11)
 #include "tst_InstallX11.moc"
