@@ -60,6 +60,13 @@ render "$src/eyedropper.svg"        "$out/eyedropper.png"         32  32
 render "$src/reset.svg"             "$out/reset.png"              16  16
 render "$src/cursor-eyedropper.svg" "$out/cursor-eyedropper.png"  32  32
 
+# The desktop's icon theme: the small drawing up to 32 pixels, the large one above.
+for size in 16 32 48 64 128 256; do
+  source="$src/icon.svg"
+  [ "$size" -le 32 ] && source="$src/icon-32.svg"
+  render "$source" "$out/icons/hicolor/${size}x${size}/apps/huebrook.png" "$size" "$size"
+done
+
 # The cursor must stay a two-colour cursor: opaque black, opaque white or fully
 # transparent pixels only, a black tip at the hot spot (11, 20), and no black pixel
 # left of or below the tip.

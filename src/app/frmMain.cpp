@@ -459,8 +459,12 @@ void TfrmMain::FormCreate(QObject*) {
   FindFile1->FileMask.push_back("*.hb");
   FindFile1->FileMask.push_back("*.gpl");  // GIMP and Inkscape palettes dropped beside it
   FindFile1->IsFindSub = false;
-  FindFile1->FolderName = hb::FolderOf(hb::ExecutablePath());
-  FindFile1->Execute();
+  // Beside the executable, and when installed the user's and the system's
+  // data folders after it.
+  for (const std::string& folder : hb::CurrentProgramFolders().dataFolders) {
+    FindFile1->FolderName = folder;
+    FindFile1->Execute();
+  }
   hb::ProcessPending();
 
   // 9. The kept colours, from the settings file.
@@ -496,7 +500,8 @@ void TfrmMain::FormCreate(QObject*) {
 
 void TfrmMain::TBHelpClick(QObject*) {
   // A missing or unopenable help page shows nothing.
-  hb::ShellOpen(hb::FolderOf(hb::ExecutablePath()) + "help.htm");
+  const std::string page = hb::FindDataFile(hb::CurrentProgramFolders().dataFolders, "help.htm");
+  if (!page.empty()) hb::ShellOpen(page);
 }
 
 void TfrmMain::TB_EndClick(QObject*) { close(); }

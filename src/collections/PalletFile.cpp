@@ -70,4 +70,9 @@ std::string PalletNameOf(const std::string& FileName) {
   return StringCut(FileName, ".", cpBefore, false);
 }
 
+bool PalletFolders::Accept(const std::string& FileName, const std::string& Path) {
+  const auto [it, added] = firstFolder_.emplace(PalletNameOf(FileName), Path);
+  return added || it->second == Path;
+}
+
 } // namespace hb

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -53,5 +54,17 @@ bool IsGplFileName(const std::string& FileName);
 // The palette's name for a plug-in file name: everything before its last
 // "." (my.colors.hb gives my.colors).
 std::string PalletNameOf(const std::string& FileName);
+
+// Palettes found in several folders, searched in order: a name that an
+// earlier folder gave is not taken again from a later one. Two files of one
+// folder with one name (a.hb, a.HB) both stay, as in a single folder.
+class PalletFolders {
+ public:
+  // Whether the file Path + FileName is to be loaded.
+  bool Accept(const std::string& FileName, const std::string& Path);
+
+ private:
+  std::map<std::string, std::string> firstFolder_;
+};
 
 } // namespace hb

@@ -59,6 +59,7 @@ TSidePanel::TSidePanel(TfrmMain& Window) : QObject(&Window), w_(Window) {
 TSidePanel::~TSidePanel() { qApp->removeEventFilter(this); }
 
 void TSidePanel::AddPallet(const std::string& FileName, const std::string& Path) {
+  if (!palletFolders_.Accept(FileName, Path)) return;
   AppendPallet(PalletList, FileName, Path, [this](const std::string& status) {
     w_.StatusText = status;
     ProcessPending();

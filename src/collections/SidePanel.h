@@ -59,6 +59,7 @@ class TSidePanel : public QObject {
   static constexpr int kRowsPerPage = 100;
 
   TfrmMain& w_;
+  PalletFolders palletFolders_;  // which folder gave each palette name
   std::vector<QWidget*> pages_;  // the palette view's pages of rows, top down
   int wheelRemainder_ = 0;  // eighths of a degree not yet making a notch
 };

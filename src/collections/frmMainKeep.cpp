@@ -21,7 +21,9 @@ void TfrmMain::WireKeep() {
   connect(tbKeepClear, &QAction::triggered, this, [this] { tbKeepClearClick(tbKeepClear); });
 }
 
-std::string TfrmMain::SettingsFileName() const { return hb::SettingsPathFor(hb::ExecutablePath()); }
+// Beside the executable while its folder is writable; else the user's own
+// file, or a default beside the executable until the user has one.
+std::string TfrmMain::SettingsFileName() const { return hb::CurrentProgramFolders().settingsRead; }
 
 void TfrmMain::ReadKeepSettings() { keepList_->ReadSettings(SettingsFileName()); }
 
@@ -50,7 +52,7 @@ void TfrmMain::FormCloseQuery(QObject*, bool& CanClose) {
   pnlKeep->hide();
   pnlPallet->hide();
   try {
-    keepList_->WriteSettings(SettingsFileName());
+    keepList_->WriteSettings(hb::SettingsFileForWrite());
   } catch (const hb::IniWriteError& error) {
     // Nothing was written. The window is usable again, with the keep list on
     // view, before the user is told; then the user may still close without

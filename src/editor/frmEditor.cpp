@@ -391,7 +391,7 @@ void TfrmEditor::btnLoadKeepDataClick(QObject*) {
 
 void TfrmEditor::btnLoadPlugInClick(QObject*) {
   const std::optional<std::string> path =
-      hb::OpenFileDialog(kOpenFilter, hb::FolderOf(hb::ExecutablePath()));
+      hb::OpenFileDialog(kOpenFilter, hb::PaletteFolderForDialogs());
   if (!path) return;
   pnlFileName->setText(Q(hb::ReducePathName(*path, 40)));
   RunBusy([&] {
@@ -404,7 +404,10 @@ void TfrmEditor::btnLoadPlugInClick(QObject*) {
 void TfrmEditor::btnSavePlugInClick(QObject*) { SavePlugIn(); }
 
 TfrmEditor::SaveResult TfrmEditor::SavePlugIn() {
-  const std::optional<std::string> path = hb::SaveFileDialog(kSaveFilter);
+  // Installed, the program's own folder cannot take the file: start in the
+  // user's palette folder, which the next start searches.
+  const std::optional<std::string> path = hb::SaveFileDialog(
+      kSaveFilter, hb::CurrentProgramFolders().portable ? std::string() : hb::PaletteFolderForDialogs());
   if (!path) return SaveResult::Cancelled;
 
   // Entries of one name share one section, where the last one wins: the user

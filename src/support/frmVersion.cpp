@@ -75,7 +75,11 @@ TfrmVersion::TfrmVersion(QWidget* parent) : hb::TForm(parent) {
   Panel1->setGeometry(52, 72, 241, 105);
   // The maker's page and the icons' credit both lead to the help page that
   // is installed with the program: its own drawings, its own makers.
-  const QString help = QString::fromStdString(hb::FolderOf(hb::ExecutablePath()) + "help.htm");
+  // Found where the help command finds it: beside the executable, or among
+  // the installed program's data folders.
+  std::string helpPath = hb::FindDataFile(hb::CurrentProgramFolders().dataFolders, "help.htm");
+  if (helpPath.empty()) helpPath = hb::FolderOf(hb::ExecutablePath()) + "help.htm";
+  const QString help = QString::fromStdString(helpPath);
   lblCopyright = MakeText(Panel1, QStringLiteral("Copyright (C) 2026"), 8, 13);
   URLLink1 = MakeLink(Panel1, QStringLiteral("Huebrook Project"), help, 8, 29);
   URLLink1->setObjectName(QStringLiteral("URLLink1"));

@@ -43,6 +43,9 @@ class TestStartupX11 : public QObject {
   void mainWindowAppears() {
     Display* display = XOpenDisplay(nullptr);
     QVERIFY2(display, "no X display: run under xvfb-run");
+    // Windows come and go while the tree is read (the splash closes): an error
+    // about one that vanished meanwhile is no failure.
+    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
     QProcess program;
     program.start(QStringLiteral(HB_EXECUTABLE), {});
     QVERIFY(program.waitForStarted());

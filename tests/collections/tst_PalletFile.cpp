@@ -179,6 +179,35 @@ class TestPalletFile : public QObject {
     QFETCH(QString, name);
     QCOMPARE(QString::fromStdString(hb::PalletNameOf(file.toStdString())), name);
   }
+
+  // Files met in folder order ("folder|file"); which of them are loaded.
+  void palletFolders_data() {
+    QTest::addColumn<QStringList>("found");
+    QTest::addColumn<QString>("loaded");  // 1 = loaded, 0 = passed over
+    QTest::newRow("one folder, all kept") << QStringList{"/a/|x.hb", "/a/|y.hb"} << "11";
+    QTest::newRow("same name later is hidden")
+        << QStringList{"/usr/bin/|Web.hb", "/home/u/.local/share/huebrook/|Web.hb", "/usr/share/huebrook/|Web.hb"}
+        << "100";
+    QTest::newRow("user's own palette first")
+        << QStringList{"/home/u/.local/share/huebrook/|日本の伝統色.hb", "/usr/share/huebrook/|日本の伝統色.hb",
+                       "/usr/share/huebrook/|CSS.hb"}
+        << "101";
+    QTest::newRow("two spellings in one folder both stay, not again later")
+        << QStringList{"/a/|p.hb", "/a/|p.HB", "/b/|p.hb", "/b/|q.hb"} << "1101";
+    QTest::newRow("names differ by case are two names") << QStringList{"/a/|p.hb", "/b/|P.hb"} << "11";
+  }
+
+  void palletFolders() {
+    QFETCH(QStringList, found);
+    QFETCH(QString, loaded);
+    hb::PalletFolders folders;
+    QString got;
+    for (const QString& entry : found) {
+      const QStringList parts = entry.split('|');
+      got += folders.Accept(parts[1].toStdString(), parts[0].toStdString()) ? '1' : '0';
+    }
+    QCOMPARE(got, loaded);
+  }
 };
 
 QTEST_GUILESS_MAIN(TestPalletFile)

@@ -1,0 +1,370 @@
+// The Debian package: made with cpack, unpacked into a scratch root with
+// dpkg-deb -x, and started from there on a real X server as a user who cannot
+// write the program's folder.
+
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QToolBar>
+#include <QtTest>
+
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include "XHand.h"
+#include "app/frmMain.h"
+#include "platform/MessageBoxes.h"
+
+namespace {
+
+struct Run {
+  int exitCode = -1;
+  QByteArray out;
+};
+
+Run Execute(const QString& program, const QStringList& args, const QString& workDir = QString(), int ms = 240000) {
+  QProcess p;
+  if (!workDir.isEmpty()) p.setWorkingDirectory(workDir);
+  p.setProcessChannelMode(QProcess::MergedChannels);
+  p.start(program, args);
+  if (!p.waitForStarted() || !p.waitForFinished(ms)) {
+    p.kill();
+    p.waitForFinished();
+    return {-1, p.readAll()};
+  }
+  return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAll()};
+}
+
+struct WindowInfo {
+  Window id = 0;
+  QRect rect;
+  QByteArray resClass;
+};
+
+// The mapped top-level window titled "Huebrook" of the main window's size.
+WindowInfo FindMainWindow(Display* d) {
+  WindowInfo found;
+  Window root = DefaultRootWindow(d), parent = 0, *children = nullptr;
+  unsigned count = 0;
+  if (!XQueryTree(d, root, &root, &parent, &children, &count)) return found;
+  for (unsigned i = 0; i < count && !found.id; ++i) {
+    char* name = nullptr;
+    XWindowAttributes a;
+    if (XFetchName(d, children[i], &name) && name && std::string(name) == "Huebrook" &&
+        XGetWindowAttributes(d, children[i], &a) && a.map_state == IsViewable && a.width == 672 && a.height == 671) {
+      found.id = children[i];
+      found.rect = QRect(a.x, a.y, a.width, a.height);
+      XClassHint hint{};
+      if (XGetClassHint(d, children[i], &hint)) {
+        found.resClass = hint.res_class;
+        XFree(hint.res_name);
+        XFree(hint.res_class);
+      }
+    }
+    if (name) XFree(name);
+  }
+  if (children) XFree(children);
+  return found;
+}
+
+QPoint Origin(Display* d, Window w) {
+  int x = 0, y = 0;
+  Window child;
+  XTranslateCoordinates(d, w, DefaultRootWindow(d), 0, 0, &x, &y, &child);
+  return {x, y};
+}
+
+QColor PixelAt(Display* d, QPoint p) {
+  XImage* image = XGetImage(d, DefaultRootWindow(d), p.x(), p.y(), 1, 1, AllPlanes, ZPixmap);
+  if (!image) return {};
+  const unsigned long v = XGetPixel(image, 0, 0);
+  XDestroyImage(image);
+  return QColor(int(v >> 16 & 0xFF), int(v >> 8 & 0xFF), int(v & 0xFF));
+}
+
+void Key(Display* d, KeySym sym, bool control = false) {
+  const KeyCode ctrl = XKeysymToKeycode(d, XK_Control_L);
+  if (control) XTestFakeKeyEvent(d, ctrl, True, 0);
+  XTestFakeKeyEvent(d, XKeysymToKeycode(d, sym), True, 0);
+  XTestFakeKeyEvent(d, XKeysymToKeycode(d, sym), False, 0);
+  if (control) XTestFakeKeyEvent(d, ctrl, False, 0);
+  XSync(d, False);
+}
+
+bool WaitFor(const std::function<bool()>& done, int ms = 10000) {
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < ms) {
+    if (done()) return true;
+    QTest::qWait(20);
+  }
+  return done();
+}
+
+void Click(const Hand& hand, QPoint at) {
+  hand.MoveTo(at);
+  QTest::qWait(30);
+  hand.Button(1, true);
+  hand.Button(1, false);
+  QTest::qWait(30);
+}
+
+} // namespace
+
+class TestInstallX11 : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir work_;
+  QString deb_;
+  QString root_;  // the unpacked package
+  QString home_;  // the user's home
+  bool dropRoot_ = false;
+  // Where controls are inside the main window, taken from the layout code.
+  QPoint help_, add_, hex_, load_, swatchView_, kept0_;
+  uid_t uid_ = 0;
+  gid_t gid_ = 0;
+
+  // Starts the installed program as the user, with a fake xdg-open that
+  // records what the program asks the desktop to open.
+  void Start(QProcess& program) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_DATA_DIRS", "XDG_RUNTIME_DIR"})
+      env.remove(QString::fromLatin1(name));
+    env.insert(QStringLiteral("HOME"), home_);
+    env.insert(QStringLiteral("PATH"), work_.path() + QStringLiteral("/fakebin:") + env.value(QStringLiteral("PATH")));
+    if (QFileInfo::exists(work_.path() + QStringLiteral("/xauth")))
+      env.insert(QStringLiteral("XAUTHORITY"), work_.path() + QStringLiteral("/xauth"));
+    program.setProcessEnvironment(env);
+    program.setProcessChannelMode(QProcess::ForwardedChannels);
+    const QString exe = root_ + QStringLiteral("/usr/bin/huebrook");
+    if (dropRoot_)
+      program.start(QStringLiteral("setpriv"), {QStringLiteral("--reuid=%1").arg(uid_), QStringLiteral("--regid=%1").arg(gid_),
+                                                QStringLiteral("--clear-groups"), QStringLiteral("--inh-caps=-all"), exe});
+    else
+      program.start(exe, {});
+  }
+
+  static WindowInfo WaitForMainWindow(Display* d) {
+    WindowInfo w;
+    QElapsedTimer clock;
+    clock.start();
+    while (!w.id && clock.elapsed() < 30000) {
+      w = FindMainWindow(d);
+      if (!w.id) QTest::qWait(50);
+    }
+    return w;
+  }
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(work_.isValid());
+    {
+      // The same window, never put on the screen, tells where its controls are.
+      hb::ScopedMessageBoxes quiet;
+      TfrmMain w;
+      w.setAttribute(Qt::WA_DontShowOnScreen);
+      w.show();
+      QCoreApplication::processEvents();
+      auto in = [&w](QWidget* widget, QPoint at) { return widget->mapTo(&w, at); };
+      add_ = in(w.btnKeepAdd, w.btnKeepAdd->rect().center());
+      hex_ = in(w.txtHex, w.txtHex->rect().center());
+      load_ = in(w.cmdSetHex, w.cmdSetHex->rect().center());
+      swatchView_ = in(w.cmdColorView, QPoint(120, 60));  // above the scheme swatches
+      kept0_ = in(w.pnlKeep, QPoint(12, 12));
+      QWidget* helpButton = w.TBToolbar2->widgetForAction(w.TBHelp);
+      QVERIFY(helpButton);
+      help_ = in(helpButton, helpButton->rect().center());
+      w.close();
+    }
+    // The unprivileged user must reach the unpacked tree.
+    QVERIFY(::chmod(work_.path().toLocal8Bit().constData(), 0755) == 0);
+
+    const Run pack = Execute(QStringLiteral("cpack"), {QStringLiteral("-G"), QStringLiteral("DEB"), QStringLiteral("-B"),
+                                                       work_.path() + QStringLiteral("/pkg")},
+                             QStringLiteral(HB_BINARY_DIR));
+    QVERIFY2(pack.exitCode == 0, pack.out.constData());
+    const QStringList debs = QDir(work_.path() + QStringLiteral("/pkg")).entryList({QStringLiteral("*.deb")}, QDir::Files);
+    QCOMPARE(debs.size(), 1);
+    deb_ = work_.path() + QStringLiteral("/pkg/") + debs[0];
+
+    root_ = work_.path() + QStringLiteral("/root");
+    const Run unpack = Execute(QStringLiteral("dpkg-deb"), {QStringLiteral("-x"), deb_, root_});
+    QVERIFY2(unpack.exitCode == 0, unpack.out.constData());
+    QVERIFY(::chmod(root_.toLocal8Bit().constData(), 0755) == 0);
+
+    home_ = work_.path() + QStringLiteral("/home");
+    QVERIFY(QDir().mkpath(home_));
+    QDir().mkpath(work_.path() + QStringLiteral("/fakebin"));
+    {
+      QFile fake(work_.path() + QStringLiteral("/fakebin/xdg-open"));
+      QVERIFY(fake.open(QIODevice::WriteOnly));
+      fake.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$1\" >> \"%1/opened.txt\"\n").arg(home_).toUtf8());
+      fake.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                          QFileDevice::ExeOther | QFileDevice::WriteOwner);
+    }
+
+    dropRoot_ = ::geteuid() == 0;
+    if (dropRoot_) {
+      const passwd* nobody = ::getpwnam("nobody");
+      QVERIFY2(nobody, "no user 'nobody' to run the program as");
+      uid_ = nobody->pw_uid;
+      gid_ = nobody->pw_gid;
+      QVERIFY(::chown(home_.toLocal8Bit().constData(), uid_, gid_) == 0);
+      // The X server's cookie, readable by that user.
+      const QString cookie = qEnvironmentVariable("XAUTHORITY");
+      if (!cookie.isEmpty() && QFile::copy(cookie, work_.path() + QStringLiteral("/xauth")))
+        QFile::setPermissions(work_.path() + QStringLiteral("/xauth"), QFileDevice::ReadOwner | QFileDevice::ReadOther);
+    } else {
+      // An unprivileged runner owns the unpacked files: take its write access away.
+      QVERIFY(::chmod((root_ + QStringLiteral("/usr/bin")).toLocal8Bit().constData(), 0555) == 0);
+    }
+  }
+
+  void cleanupTestCase() {
+    ::chmod((root_ + QStringLiteral("/usr/bin")).toLocal8Bit().constData(), 0755);
+    if (dropRoot_) QDir(home_).removeRecursively();  // files of another user inside the scratch folder
+  }
+
+  // What the package needs comes from the executable's libraries; what no
+  // library can show (the Japanese font) is named by hand.
+  void packageFields_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QStringList>("contains");
+    QTest::newRow("Package") << "Package" << QStringList{"huebrook"};
+    QTest::newRow("Version") << "Version" << QStringList{"6.0.0"};
+    QTest::newRow("Depends") << "Depends"
+                             << QStringList{"libqt6widgets6", "libqt6gui6", "libqt6core6",
+                                            "libx11-6", "libxtst6", "libc6 (>=", "libstdc++6",
+                                            "fonts-ipafont-gothic | fonts-japanese-gothic"};
+  }
+
+  void packageFields() {
+    QFETCH(QString, field);
+    QFETCH(QStringList, contains);
+    const Run r = Execute(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), deb_, field});
+    QCOMPARE(r.exitCode, 0);
+    for (const QString& part : contains)
+      QVERIFY2(QString::fromUtf8(r.out).contains(part), qPrintable(field + ": " + QString::fromUtf8(r.out)));
+  }
+
+  // The package holds the installed files, under /usr, and nothing that
+  // points back into the build folder.
+  void packageFiles() {
+    QFile list(QStringLiteral(HB_INSTALL_LIST));
+    QVERIFY(list.open(QIODevice::ReadOnly));
+    QStringList want;
+    for (const QByteArray& line : list.readAll().split('\n'))
+      if (!line.isEmpty()) want << QStringLiteral("usr/") + QString::fromUtf8(line);
+    for (const QString& palette : QDir(QStringLiteral(HB_EXECUTABLE_DIR)).entryList({QStringLiteral("*.hb")}, QDir::Files))
+      want << QStringLiteral("usr/share/huebrook/") + palette;
+    want.sort();
+    QStringList have;
+    QDirIterator it(root_, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) have << QDir(root_).relativeFilePath(it.next());
+    have.sort();
+    QCOMPARE(have, want);
+
+    const QByteArray buildDir = QByteArrayLiteral(HB_BINARY_DIR);
+#ifdef HB_SANITIZED
+    // The sanitizers' metadata names every instrumented source file, the
+    // generated ones in the build folder too: such a build is no release.
+    have.removeAll(QStringLiteral("usr/bin/huebrook"));
+#endif
+    for (const QString& file : have) {
+      QFile f(root_ + '/' + file);
+      QVERIFY(f.open(QIODevice::ReadOnly));
+      QVERIFY2(!f.readAll().contains(buildDir), qPrintable(file + " names the build folder"));
+    }
+    const Run dyn = Execute(QStringLiteral("readelf"), {QStringLiteral("-d"), root_ + QStringLiteral("/usr/bin/huebrook")});
+    QCOMPARE(dyn.exitCode, 0);
+    QVERIFY2(!dyn.out.contains("RPATH") && !dyn.out.contains("RUNPATH"), dyn.out.constData());
+  }
+
+  // Started from the unpacked tree, the program shows its main window, with
+  // the window class its desktop entry names, and its help command finds the
+  // help page in the installed data folder.
+  void installedProgramStarts() {
+    Hand hand;
+    QVERIFY2(hand.d, "no X display: run under xvfb-run");
+    // Windows come and go while the tree is read (the splash closes): an error
+    // about one that vanished meanwhile is no failure.
+    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+    QProcess program;
+    Start(program);
+    QVERIFY(program.waitForStarted());
+    auto stop = qScopeGuard([&] {
+      program.kill();
+      program.waitForFinished();
+    });
+    const WindowInfo w = WaitForMainWindow(hand.d);
+    QVERIFY2(w.id, "the installed program showed no main window");
+    QCOMPARE(w.resClass, QByteArray("huebrook"));
+
+    QTest::qWait(300);
+    Click(hand, Origin(hand.d, w.id) + help_);
+    QFile opened(home_ + QStringLiteral("/opened.txt"));
+    QTRY_VERIFY_WITH_TIMEOUT(opened.exists() && opened.size() > 0, 10000);
+    QVERIFY(opened.open(QIODevice::ReadOnly));
+    QCOMPARE(QUrl(QString::fromUtf8(opened.readAll().trimmed())).toLocalFile(),
+             root_ + QStringLiteral("/usr/share/huebrook/help.htm"));
+  }
+
+  // With a program folder it cannot write, the installed program keeps a
+  // colour in the user's settings file, and finds it there at the next start.
+  void keptColourSurvivesRestart() {
+    Hand hand;
+    QVERIFY2(hand.d, "no X display: run under xvfb-run");
+    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+    const QColor colour(0x12, 0xAB, 0x34);
+    QProcess first;
+    Start(first);
+    QVERIFY(first.waitForStarted());
+    WindowInfo w = WaitForMainWindow(hand.d);
+    QVERIFY(w.id);
+    QPoint origin = Origin(hand.d, w.id);
+    QVERIFY(WaitFor([&] { return PixelAt(hand.d, origin + swatchView_) == QColor(Qt::white); }));
+
+    Click(hand, origin + hex_);
+    Key(hand.d, XK_a, true);
+    for (const char* k : {"1", "2", "a", "b", "3", "4"}) Key(hand.d, XStringToKeysym(k));
+    Click(hand, origin + load_);
+    QVERIFY(WaitFor([&] { return PixelAt(hand.d, origin + swatchView_) == colour; }));
+    Click(hand, origin + add_);
+    QVERIFY(WaitFor([&] { return PixelAt(hand.d, origin + kept0_) == colour; }));
+
+    // Closed as the window manager closes it.
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = w.id;
+    e.xclient.message_type = XInternAtom(hand.d, "WM_PROTOCOLS", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = long(XInternAtom(hand.d, "WM_DELETE_WINDOW", False));
+    XSendEvent(hand.d, w.id, False, NoEventMask, &e);
+    XSync(hand.d, False);
+    QVERIFY(first.waitForFinished(15000));
+
+    QFile settings(home_ + QStringLiteral("/.config/huebrook/huebrook.ini"));
+    QVERIFY2(settings.open(QIODevice::ReadOnly), "no settings file in the user's config folder");
+    QCOMPARE(settings.readAll(), QByteArray("[Keep]\r\nCount=1\r\n0=34AB12\r\n"));
+    QVERIFY(!QFileInfo::exists(root_ + QStringLiteral("/usr/bin/huebrook.ini")));
+
+    QProcess second;
+    Start(second);
+    QVERIFY(second.waitForStarted());
+    auto stop = qScopeGuard([&] {
+      second.kill();
+      second.waitForFinished();
+    });
+    w = WaitForMainWindow(hand.d);
+    QVERIFY(w.id);
+    origin = Origin(hand.d, w.id);
+    QVERIFY(WaitFor([&] { return PixelAt(hand.d, origin + kept0_) == colour; }));
+  }
+};
+
+QTEST_MAIN(TestInstallX11)
+#include "tst_InstallX11.moc"
