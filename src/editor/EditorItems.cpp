@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "collections/GimpPalette.h"
 #include "color/ColorConvert.h"
 #include "platform/IniDocument.h"
 #include "platform/IniFile.h"
@@ -29,6 +30,12 @@ int NewEntryNumberOf(std::string_view text) {
 }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// The palette's name a file name gives: Pastels.hb gives Pastels.
+std::string PaletteNameOfPath(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  return PalletNameOf(slash == std::string::npos ? path : path.substr(slash + 1));
+}
 } // namespace
 
 std::string NewEntryName(const std::vector<tColors>& items) {
@@ -94,6 +101,37 @@ void SavePalletEntries(const std::string& path, const std::vector<tColors>& item
     if (perEntry) perEntry();
   }
   batch.Commit();
+}
+
+EditorPalette ReadEditorPalette(const std::string& path, const std::function<void()>& perEntry) {
+  EditorPalette palette;
+  // The content decides: a GIMP palette saved under another name still reads
+  // as one, and a file named .gpl that is none is read as any other file.
+  if (std::optional<TGplPalette> gpl = ReadGplFile(path)) {
+    palette.Name = gpl->Name;
+    palette.Items.reserve(gpl->Colors.size());
+    for (TGplColor& c : gpl->Colors) {
+      palette.Items.push_back(tColors{std::move(c.Name), c.R, c.G, c.B});
+      if (perEntry) perEntry();
+    }
+  } else {
+    palette.Items = ReadPalletFile(path, [&perEntry](const std::string&) {
+      if (perEntry) perEntry();
+    });
+  }
+  if (palette.Name.empty()) palette.Name = PaletteNameOfPath(path);
+  return palette;
+}
+
+void ExportGplEntries(const std::string& path, const std::string& name, const std::vector<tColors>& items) {
+  TGplPalette palette;
+  palette.Name = name.empty() ? PaletteNameOfPath(path) : name;
+  palette.Columns = 16;
+  palette.Colors.reserve(items.size());
+  for (const tColors& item : items)
+    palette.Colors.push_back(TGplColor{item.Name, std::uint8_t(item.R & 0xFF), std::uint8_t(item.G & 0xFF),
+                                       std::uint8_t(item.B & 0xFF)});
+  WriteGplFile(path, palette);
 }
 
 } // namespace hb

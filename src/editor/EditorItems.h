@@ -1,8 +1,8 @@
 #pragma once
 // The palette editor's entries and what can be decided about them without a
 // window: the name of a new entry, an entry made from a kept colour, names
-// that a palette file cannot hold, names that would share a section, and the
-// writing of the palette file.
+// that a palette file cannot hold, names that would share a section, the
+// writing of the palette file, and GIMP palettes read and exported.
 
 #include <cstdint>
 #include <functional>
@@ -44,5 +44,26 @@ std::vector<std::string> RepeatedNames(const std::vector<tColors>& items);
 // IniWriteError ("<path> に書き込めません") when the file cannot be written.
 void SavePalletEntries(const std::string& path, const std::vector<tColors>& items,
                        const std::function<void()>& perEntry = {});
+
+// A palette file the editor opened: its colours in file order and the
+// palette's name.
+struct EditorPalette {
+  std::string Name;
+  std::vector<tColors> Items;
+};
+
+// The palette in the file at path. A file whose first line is "GIMP Palette"
+// is read as a GIMP palette, whatever its name ends in, and named by its
+// Name: line; any other file is read as a plug-in file. Without a Name: line
+// the palette is named by the file name without its extension. A file that
+// is neither gives no colours. perEntry runs once for each entry.
+EditorPalette ReadEditorPalette(const std::string& path, const std::function<void()>& perEntry = {});
+
+// Replaces the file at path with the entries as a GIMP palette (UTF-8, 16
+// columns), named name, or by the file name without its extension when name
+// is empty. Each value is written as its low eight bits, the colour a swatch
+// shows. The old file stays as it was unless the whole new one is in place;
+// throws IniWriteError ("<path> に書き込めません") when it cannot be written.
+void ExportGplEntries(const std::string& path, const std::string& name, const std::vector<tColors>& items);
 
 } // namespace hb

@@ -1,5 +1,6 @@
 #include "editor/frmEditor.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
@@ -8,6 +9,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QToolBar>
 #include <optional>
 
 #include "collections/PalletFile.h"
@@ -24,6 +26,8 @@ TfrmEditor* frmEditor = nullptr;
 namespace {
 
 constexpr int kPanel1Width = 201;
+// The export toolbar between the file name and the list.
+constexpr int kToolBarHeight = 24;
 
 QLabel* MakeCaption(QWidget* parent, const char* text, const QColor& color, int left, int top, bool bold) {
   auto* label = new QLabel(QString::fromUtf8(text), parent);
@@ -77,6 +81,7 @@ TfrmEditor::TfrmEditor(QWidget* parent) : hb::TForm(parent) {
   CreatePanels();
   CreateEditControls();
   CreateCommandButtons();
+  CreateExportToolBar();
 
   Timer1 = new hb::TTimer(this, 30);
   Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -112,7 +117,8 @@ void TfrmEditor::CreatePanels() {
 
   ListBox1 = new QListWidget(Panel2);
   ListBox1->setObjectName(QStringLiteral("ListBox1"));
-  ListBox1->setGeometry(inner.left(), inner.top() + 30, inner.width(), inner.height() - 30 - 39);
+  ListBox1->setGeometry(inner.left(), inner.top() + 30 + kToolBarHeight, inner.width(),
+                        inner.height() - 30 - kToolBarHeight - 39);
   ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
   ListBox1->setSortingEnabled(false);
   // Every line the same height: long lists lay out without measuring each one.
@@ -188,6 +194,28 @@ void TfrmEditor::CreateCommandButtons() {
   connect(btnClose, &QAbstractButton::clicked, this, [this] { btnCloseClick(btnClose); });
 }
 
+void TfrmEditor::CreateExportToolBar() {
+  ToolBar1 = new QToolBar(Panel2);
+  ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+  ToolBar1->setGeometry(pnlFileName->x(), pnlFileName->geometry().bottom() + 1, pnlFileName->width(),
+                        kToolBarHeight);
+  ToolBar1->setIconSize(QSize(16, 16));
+  ToolBar1->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  TB_ExportGpl = ToolBar1->addAction(QIcon(QStringLiteral(":/editor/save.png")),
+                                     QString::fromUtf8("GIMPパレットに書き出し"));
+  TB_ExportGpl->setObjectName(QStringLiteral("TB_ExportGpl"));
+  TB_ExportGpl->setToolTip(QString::fromUtf8("一覧をGIMPパレット(.gpl)として書き出します"));
+  if (QWidget* button = ToolBar1->widgetForAction(TB_ExportGpl)) button->setCursor(Qt::PointingHandCursor);
+  connect(TB_ExportGpl, &QAction::triggered, this, [this] { TB_ExportGplClick(TB_ExportGpl); });
+
+  SaveDialogGpl = new hb::TSaveDialog(this);
+  SaveDialogGpl->setObjectName(QStringLiteral("SaveDialogGpl"));
+  SaveDialogGpl->Filter = kExportGplFilter;
+  SaveDialogGpl->DefaultExt = "gpl";
+  // The dialog's defaults: it asks before replacing a file and refuses a
+  // missing folder or a read-only file.
+}
+
 // ---- Lifecycle -------------------------------------------------------------
 
 void TfrmEditor::FormCreate(QObject*) { ClearList(); }
@@ -233,6 +261,7 @@ void TfrmEditor::Timer1Timer(QObject*) {
     btnDelete->setEnabled(false);
     btnSave->setEnabled(false);
     btnSavePlugIn->setEnabled(false);
+    TB_ExportGpl->setEnabled(false);
     Edit1->clear();
     SpnRed->SetValue(0);
     SpnGreen->SetValue(0);
@@ -242,6 +271,7 @@ void TfrmEditor::Timer1Timer(QObject*) {
     btnDelete->setEnabled(SelectedIndex() >= 0);
     btnSave->setEnabled(true);
     btnSavePlugIn->setEnabled(true);
+    TB_ExportGpl->setEnabled(true);
   }
 }
 
@@ -279,6 +309,7 @@ void TfrmEditor::ClearList() {
   const QSignalBlocker blocker(ListBox1);
   ListBox1->clear();
   EditorItems.clear();
+  PaletteName.clear();
   // Memory of a large earlier list goes back with it.
   EditorItems.shrink_to_fit();
 }
@@ -353,12 +384,14 @@ void TfrmEditor::RunBusy(const std::function<void()>& work) {
   ++busy_;
   Panel1->setEnabled(false);
   ListBox1->setEnabled(false);
+  ToolBar1->setEnabled(false);
   struct Restore {
     TfrmEditor* self;
     ~Restore() {
       if (--self->busy_ == 0) {
         self->Panel1->setEnabled(true);
         self->ListBox1->setEnabled(true);
+        self->ToolBar1->setEnabled(true);
       }
     }
   } restore{this};
@@ -391,7 +424,9 @@ void TfrmEditor::btnLoadPlugInClick(QObject*) {
   pnlFileName->setText(Q(hb::ReducePathName(*path, 40)));
   RunBusy([&] {
     ClearList();
-    SetEntries(hb::ReadPalletFile(*path, [](const std::string&) { hb::ProcessPending(); }));
+    hb::EditorPalette palette = hb::ReadEditorPalette(*path, [] { hb::ProcessPending(); });
+    SetEntries(std::move(palette.Items));
+    PaletteName = std::move(palette.Name);
   });
   EditorModified = false;
 }
@@ -399,10 +434,7 @@ void TfrmEditor::btnLoadPlugInClick(QObject*) {
 void TfrmEditor::btnSavePlugInClick(QObject*) { SavePlugIn(); }
 
 TfrmEditor::SaveResult TfrmEditor::SavePlugIn() {
-  // Installed, the program's own folder cannot take the file: start in the
-  // user's palette folder, which the next start searches.
-  const std::optional<std::string> path = hb::SaveFileDialog(
-      kSaveFilter, hb::CurrentProgramFolders().portable ? std::string() : hb::PaletteFolderForDialogs());
+  const std::optional<std::string> path = hb::SaveFileDialog(kSaveFilter, SaveFolder());
   if (!path) return SaveResult::Cancelled;
 
   // Entries of one name share one section, where the last one wins: the user
@@ -420,18 +452,39 @@ TfrmEditor::SaveResult TfrmEditor::SavePlugIn() {
 
   // What is written is the list as it stood at the press.
   const std::vector<tColors> items = EditorItems;
+  // Whatever failed, the old file is as it was and the list stays unsaved.
+  if (!WriteReported(*path, [&] {
+        RunBusy([&] { hb::SavePalletEntries(*path, items, [] { hb::ProcessPending(); }); });
+      }))
+    return SaveResult::Failed;
+  EditorModified = false;
+  return SaveResult::Saved;
+}
+
+void TfrmEditor::TB_ExportGplClick(QObject*) {
+  SaveDialogGpl->InitialDir = SaveFolder();
+  if (!SaveDialogGpl->Execute()) return;
+  // Exporting copies the list into another format; it does not save the
+  // plug-in file, so the question on closing stays as it was.
+  const std::string& path = SaveDialogGpl->FileName;
+  WriteReported(path, [&] { hb::ExportGplEntries(path, PaletteName, EditorItems); });
+}
+
+std::string TfrmEditor::SaveFolder() {
+  // Installed, the program's own folder cannot take the file: start in the
+  // user's palette folder, which the next start searches.
+  return hb::CurrentProgramFolders().portable ? std::string() : hb::PaletteFolderForDialogs();
+}
+
+bool TfrmEditor::WriteReported(const std::string& path, const std::function<void()>& write) {
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-  SaveResult result = SaveResult::Saved;
   try {
-    RunBusy([&] { hb::SavePalletEntries(*path, items, [] { hb::ProcessPending(); }); });
+    write();
   } catch (...) {
-    // Whatever failed, the old file is as it was and the list stays unsaved.
-    result = SaveResult::Failed;
     QGuiApplication::restoreOverrideCursor();
-    hb::MessageDlg(hb::IniWriteError(*path).what(), hb::TMsgDlgType::mtError, hb::mbOK);
-    return result;
+    hb::MessageDlg(hb::IniWriteError(path).what(), hb::TMsgDlgType::mtError, hb::mbOK);
+    return false;
   }
   QGuiApplication::restoreOverrideCursor();
-  EditorModified = false;
-  return result;
+  return true;
 }

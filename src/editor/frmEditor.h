@@ -1,7 +1,8 @@
 #pragma once
 // The palette editor: a list of named colours, started empty, filled from the
-// main window's keep list or from a palette file, edited entry by entry and
-// saved as a palette file.
+// main window's keep list or from a palette file (a plug-in file or a GIMP
+// palette), edited entry by entry, saved as a palette file and exported as a
+// GIMP palette.
 
 #include <cstdint>
 #include <functional>
@@ -11,11 +12,17 @@
 #include "editor/EditorItems.h"
 #include "support/Controls.h"
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QToolBar;
 class TPictureButton;
+
+namespace hb {
+class TSaveDialog;
+}
 
 class TfrmEditor : public hb::TForm {
   Q_OBJECT
@@ -57,8 +64,20 @@ class TfrmEditor : public hb::TForm {
   TPictureButton* btnClose = nullptr;
   hb::TTimer* Timer1 = nullptr;
 
-  static constexpr const char* kOpenFilter = "Huebrook　プラグインファイル|*.hb";
+  // GIMP palettes export: the toolbar over the list, its one command and its
+  // save dialog (asks before replacing, adds .gpl to a name without one).
+  QToolBar* ToolBar1 = nullptr;
+  QAction* TB_ExportGpl = nullptr;
+  hb::TSaveDialog* SaveDialogGpl = nullptr;
+  // The name the list goes by in an exported palette: the Name: line or the
+  // file name of the palette last opened; empty after a keep import, when
+  // the export takes the exported file's name.
+  std::string PaletteName;
+
+  static constexpr const char* kOpenFilter =
+      "Huebrook　プラグインファイル|*.hb|GIMPパレット(*.gpl)|*.gpl";
   static constexpr const char* kSaveFilter = "Huebrook プラグインファイル(*.hb)|*.hb";
+  static constexpr const char* kExportGplFilter = "GIMPパレット(*.gpl)|*.gpl";
 
   void FormCreate(QObject* Sender);
   void FormShow(QObject* Sender) override;
@@ -75,6 +94,7 @@ class TfrmEditor : public hb::TForm {
   void btnLoadPlugInClick(QObject* Sender);
   void btnSavePlugInClick(QObject* Sender);
   void btnCloseClick(QObject* Sender);
+  void TB_ExportGplClick(QObject* Sender);
   void ShowEditorColor();
 
   // Whether a load or a save is running (its loop lets messages run).
@@ -84,6 +104,7 @@ class TfrmEditor : public hb::TForm {
   void CreatePanels();
   void CreateEditControls();
   void CreateCommandButtons();
+  void CreateExportToolBar();
   // Runs a long loop with the commands and the list shut while it lasts.
   void RunBusy(const std::function<void()>& work);
   // The selected line, or -1.
@@ -94,6 +115,11 @@ class TfrmEditor : public hb::TForm {
   void AppendEntry(tColors item);
   enum class SaveResult { Saved, Cancelled, Failed };
   SaveResult SavePlugIn();
+  // The folder the save dialogs start in.
+  static std::string SaveFolder();
+  // Runs write under the hourglass cursor. A failure of any kind is told as
+  // "<path> に書き込めません"; false then.
+  static bool WriteReported(const std::string& path, const std::function<void()>& write);
 
   int busy_ = 0;
 };

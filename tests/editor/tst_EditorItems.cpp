@@ -1,6 +1,6 @@
 // The palette editor's logic without a window: names of new entries, entries
-// from kept colours, names a palette file cannot hold, repeated names, and a
-// save that never loses the old file.
+// from kept colours, names a palette file cannot hold, repeated names, a
+// save that never loses the old file, and GIMP palettes opened and exported.
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "collections/GimpPalette.h"
 #include "editor/EditorItems.h"
 #include "platform/IniFile.h"
 
@@ -49,6 +50,16 @@ bool Same(const std::vector<tColors>& a, const std::vector<tColors>& b) {
     if (a[i].Name != b[i].Name || a[i].R != b[i].R || a[i].G != b[i].G || a[i].B != b[i].B) return false;
   return true;
 }
+
+// "name r g b" for each entry, joined by "|".
+QString Entries(const std::vector<tColors>& items) {
+  QStringList out;
+  for (const tColors& c : items)
+    out << QStringLiteral("%1 %2 %3 %4").arg(QString::fromStdString(c.Name)).arg(c.R).arg(c.G).arg(c.B);
+  return out.join('|');
+}
+
+std::string Fixture(const char* name) { return std::string(HB_TEST_DATA_DIR "/gimp/") + name; }
 
 struct HookReset {
   ~HookReset() { hb::SetIniWriteHook(nullptr); }
@@ -281,6 +292,139 @@ class TestEditorItems : public QObject {
   void folderThatCannotHoldFiles() {
     // Not even root creates files here.
     QVERIFY_THROWS_EXCEPTION(hb::IniWriteError, hb::SavePalletEntries("/proc/huebrook-test.hb", {{"a", 1, 2, 3}}));
+  }
+  // What the editor opens: the content decides between a GIMP palette and a
+  // plug-in file, whatever the file is called.
+  void readEditorPalette_data() {
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("entries");
+    QTest::addColumn<QString>("paletteName");
+    const auto fixture = [](const char* name) {
+      QFile f(QString::fromStdString(Fixture(name)));
+      return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    QTest::newRow("GIMP's own, Untitled names") << "Bears.gpl" << fixture("Bears.gpl")
+        << "Untitled 8 8 8|Untitled 68 44 44|Untitled 80 8 12|Untitled 72 56 56|Untitled 104 84 68|"
+           "Untitled 116 96 76|White 255 255 255" << "Bears";
+    QTest::newRow("Japanese names, Name: line") << "wairo.gpl" << fixture("wairo.gpl")
+        << "桜色 254 223 225|瑠璃色 0 123 187|Orange with spaces  in name 255 128 0" << "和色";
+    QTest::newRow("no Name: line, nameless colours") << "mine.gpl"
+        << QByteArray("\xEF\xBB\xBFGIMP Palette\r\n# made by hand\r\n255\t128 0\r\n  0   0   0   \r\n")
+        << "FF8000 255 128 0|000000 0 0 0" << "mine";
+    QTest::newRow("no colours") << "empty.gpl" << QByteArray("GIMP Palette\nName: 空\nColumns: 16\n#\n") << ""
+                                << "空";
+    QTest::newRow("bad lines skipped") << "bad.gpl"
+        << QByteArray("GIMP Palette\n-1 0 0 minus\n256 0 0 over\n1 2 three\n1 2\n7 8 9 ok\n") << "ok 7 8 9"
+        << "bad";
+    QTest::newRow("GIMP content named .hb") << "odd.hb" << QByteArray("GIMP Palette\n1 2 3 a\n") << "a 1 2 3"
+                                            << "odd";
+    QTest::newRow("plug-in content named .gpl") << "ini.gpl" << QByteArray("[Sky]\r\nR=135\r\nG=206\r\nB=235\r\n")
+                                                << "Sky 135 206 235" << "ini";
+    QTest::newRow("neither, named .gpl") << "text.gpl" << QByteArray("GIMP palette\n1 2 3 lower case header\n")
+                                         << "" << "text";
+    QTest::newRow("binary") << "bin.gpl" << QByteArray("\x00\xFF\x01GIMP Palette\n", 16) << "" << "bin";
+    QTest::newRow("plug-in file") << "my.colors.hb" << QByteArray("[Night]\nR=10\n") << "Night 10 0 0"
+                                  << "my.colors";
+  }
+  void readEditorPalette() {
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    const std::string path = dir.filePath(fileName).toStdString();
+    WriteBytes(path, bytes.toStdString());
+    int calls = 0;
+    const hb::EditorPalette palette = hb::ReadEditorPalette(path, [&] { ++calls; });
+    QTEST(Entries(palette.Items), "entries");
+    QTEST(QString::fromStdString(palette.Name), "paletteName");
+    QCOMPARE(calls, int(palette.Items.size()));
+  }
+
+  // A GIMP palette over the size limit opens empty instead of filling
+  // memory, through neither reader.
+  void oversizedPaletteOpensEmpty() {
+    QTemporaryDir dir;
+    const QString huge = dir.filePath("huge.gpl");
+    {
+      QFile f(huge);
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      f.write("GIMP Palette\n1 2 3 a\n");
+      QVERIFY(f.resize(qint64(hb::kMaxGplFileBytes) + 1));
+    }
+    QCOMPARE(hb::ReadEditorPalette(huge.toStdString()).Items.size(), std::size_t(0));
+  }
+
+  // What the editor's own entries become in a GIMP palette.
+  void exportEntries_data() {
+    QTest::addColumn<std::vector<tColors>>("items");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("bytes");
+    QTest::newRow("named list") << std::vector<tColors>{{"空色", 135, 206, 235}, {"新規プラグイン#1", 0, 0, 0}}
+                                << "和色"
+                                << "GIMP Palette\nName: 和色\nColumns: 16\n#\n135 206 235\t空色\n  0   0   0\t新規プラグイン#1\n";
+    // A list from the keep data has no name: the file's own stands in.
+    QTest::newRow("unnamed list") << std::vector<tColors>{{"FF8000", 255, 128, 0}} << ""
+                                  << "GIMP Palette\nName: export\nColumns: 16\n#\n255 128   0\tFF8000\n";
+    // Values a plug-in file may hold beyond a byte: the colour a swatch shows.
+    QTest::newRow("values beyond a byte") << std::vector<tColors>{{"odd", 300, -1, 256}} << "x"
+                                          << "GIMP Palette\nName: x\nColumns: 16\n#\n 44 255   0\todd\n";
+    QTest::newRow("no colours") << std::vector<tColors>{} << "none" << "GIMP Palette\nName: none\nColumns: 16\n#\n";
+  }
+  void exportEntries() {
+    QFETCH(std::vector<tColors>, items);
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("export.gpl").toStdString();
+    WriteBytes(path, "old content");
+    hb::ExportGplEntries(path, name.toStdString(), items);
+    QTEST(QString::fromStdString(ReadBytes(path)), "bytes");
+    QCOMPARE(Leftovers(dir.path(), {"export.gpl"}), QStringList{});
+  }
+
+  // An export that cannot be written says so and leaves nothing behind: the
+  // old file whole, no partial or temporary file.
+  void exportFailure_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("missing folder") << "missing folder";
+    QTest::newRow("folder in the way") << "folder in the way";
+    QTest::newRow("read-only folder") << "read-only folder";
+    QTest::newRow("disk full while writing") << "disk full";
+  }
+  void exportFailure() {
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    std::string path = dir.filePath("p.gpl").toStdString();
+    const std::string old = "GIMP Palette\nName: old\n";
+    if (kind == "missing folder") path = dir.filePath("nowhere/p.gpl").toStdString();
+    if (kind == "folder in the way") QVERIFY(QDir(dir.path()).mkdir("p.gpl"));
+    if (kind == "read-only folder" || kind == "disk full") WriteBytes(path, old);
+    struct Restore {
+      QString dir;
+      ~Restore() { ::chmod(dir.toLocal8Bit().constData(), 0755); }
+    } restore{dir.path()};
+    if (kind == "read-only folder") {
+      QVERIFY(::chmod(dir.path().toLocal8Bit().constData(), 0555) == 0);
+      if (::access(dir.path().toLocal8Bit().constData(), W_OK) == 0)
+        QSKIP("this user writes into read-only folders (root)");
+    }
+    HookReset reset;
+    if (kind == "disk full")
+      hb::SetIniWriteHook([](hb::IniWriteStage s, std::size_t) {
+        if (s == hb::IniWriteStage::Chunk) throw std::runtime_error("no space left");
+      });
+    std::vector<tColors> many;
+    for (int i = 0; i < 5000; ++i) many.push_back({"色 " + std::to_string(i), i % 256, 0, 0});
+    try {
+      hb::ExportGplEntries(path, "new", many);
+      QFAIL("the failed export reported success");
+    } catch (const hb::IniWriteError& e) {
+      QCOMPARE(QString::fromUtf8(e.what()), QString::fromStdString(path) + " に書き込めません");
+    }
+    if (kind == "folder in the way") QVERIFY(QFileInfo(QString::fromStdString(path)).isDir());
+    if (kind == "missing folder") QVERIFY(!QFileInfo::exists(dir.filePath("nowhere")));
+    if (kind == "read-only folder" || kind == "disk full") QCOMPARE(ReadBytes(path), old);
+    ::chmod(dir.path().toLocal8Bit().constData(), 0755);
+    QCOMPARE(Leftovers(dir.path(), {"p.gpl"}), QStringList{});
   }
 };
 

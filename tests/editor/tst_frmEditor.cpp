@@ -1,12 +1,13 @@
 // The palette editor window offscreen: entries, the keep import, palette
-// files through the dialog seam, the questions on close and the main window's
-// enabled state.
+// files and GIMP palettes through the dialog seam, the questions on close and
+// the main window's enabled state.
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QtTest>
 
 #include <fstream>
@@ -19,8 +20,11 @@
 #include "platform/IniFile.h"
 #include "platform/MessageBoxes.h"
 #include "support/PictureButton.h"
+#include "support/ReducePathName.h"
 
 namespace {
+
+std::string Fixture(const char* name) { return std::string(HB_TEST_DATA_DIR "/gimp/") + name; }
 
 std::string ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -249,7 +253,8 @@ class TestFrmEditor : public QObject {
     QTest::mouseClick(e.btnLoadPlugIn, Qt::LeftButton);
     QCOMPARE(Dialogs().shown.size(), std::size_t(1));
     QCOMPARE(Dialogs().shown[0].kind, hb::FileDialogKind::Open);
-    QCOMPARE(QString::fromStdString(Dialogs().shown[0].filter), QString::fromUtf8("Huebrook　プラグインファイル|*.hb"));
+    QCOMPARE(QString::fromStdString(Dialogs().shown[0].filter),
+             QString::fromUtf8("Huebrook　プラグインファイル|*.hb|GIMPパレット(*.gpl)|*.gpl"));
     QCOMPARE(Dialogs().shown[0].initialDir, hb::FolderOf(hb::ExecutablePath()));
     // 60 bytes: the first 18, "...", the last 19.
     QCOMPARE(path.size(), std::size_t(60));
@@ -312,27 +317,37 @@ class TestFrmEditor : public QObject {
     constexpr int kSections = 100000;
     for (int i = 0; i < kSections; ++i) text += "[c" + std::to_string(i) + "]\nR=" + std::to_string(i % 256) + "\n";
     WriteBytes(path, text);
+    TfrmEditor e;
     // Each time messages run, the ping is answered and posted again.
     struct Ping : QObject {
+      TfrmEditor* editor = nullptr;
       int count = 0;
+      int exportOpen = 0;  // times the export command could be pressed meanwhile
       bool event(QEvent* ev) override {
         if (ev->type() != QEvent::User) return QObject::event(ev);
         ++count;
+        if (editor->ToolBar1->isEnabled() && editor->TB_ExportGpl->isEnabled()) ++exportOpen;
         QCoreApplication::postEvent(this, new QEvent(QEvent::User));
         return true;
       }
     } ping;
-    TfrmEditor e;
+    ping.editor = &e;
     e.show();
+    // The export command is open before the load starts.
+    QTest::mouseClick(e.btnAdd, Qt::LeftButton);
+    e.Timer1Timer(nullptr);
+    QVERIFY(e.TB_ExportGpl->isEnabled());
     QCoreApplication::postEvent(&ping, new QEvent(QEvent::User));
     Dialogs().pathAnswers = {path};
     e.btnLoadPlugInClick(nullptr);
     QCOMPARE(e.ListBox1->count(), kSections);
     QCOMPARE(e.EditorItems.back().R, (kSections - 1) % 256);
     QVERIFY2(ping.count >= kSections, QByteArray::number(ping.count));
+    QCOMPARE(ping.exportOpen, 0);
     // While the load ran, its commands were shut; now they are open again.
     QVERIFY(e.Panel1->isEnabled());
     QVERIFY(e.ListBox1->isEnabled());
+    QVERIFY(e.ToolBar1->isEnabled());
   }
 
   void cancelledLoadChangesNothing() {
@@ -450,6 +465,153 @@ class TestFrmEditor : public QObject {
     QTEST(QFileInfo(QString::fromStdString(path)).isFile(), "fileWritten");
     QCOMPARE(enabledCalls, e.isVisible() ? 0 : 1);
     QCOMPARE(e.Timer1->Enabled(), e.isVisible());
+  }
+
+  // A GIMP palette opens through the plug-in command like a plug-in file;
+  // whatever the file holds, the load ends without a question or a message.
+  void openGimpPalette_data() {
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QString>("paletteName");
+    QFile wairo(QString::fromStdString(Fixture("wairo.gpl")));
+    QVERIFY(wairo.open(QIODevice::ReadOnly));
+    QTest::newRow("Japanese names") << "wairo.gpl" << wairo.readAll()
+                                    << QStringList{"桜色", "瑠璃色", "Orange with spaces  in name"} << "和色";
+    QTest::newRow("no colours") << "empty.gpl" << QByteArray("GIMP Palette\nName: 空\nColumns: 16\n#\n")
+                                << QStringList{} << "空";
+    QTest::newRow("not a GIMP palette") << "fake.gpl" << QByteArray("<svg>not a palette</svg>\n") << QStringList{}
+                                        << "fake";
+  }
+  void openGimpPalette() {
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    const std::string path = dir.filePath(fileName).toStdString();
+    WriteBytes(path, bytes.toStdString());
+    TfrmEditor e;
+    e.show();
+    QTest::mouseClick(e.btnAdd, Qt::LeftButton);
+    Dialogs().pathAnswers = {path};
+    QTest::mouseClick(e.btnLoadPlugIn, Qt::LeftButton);
+    QTEST(Lines(e), "lines");
+    QCOMPARE(RecordNames(e), Lines(e));
+    QTEST(QString::fromStdString(e.PaletteName), "paletteName");
+    QCOMPARE(e.pnlFileName->text().toStdString(), hb::ReducePathName(path, 40));
+    QVERIFY(!e.EditorModified);
+    QVERIFY(Boxes().shown.empty());
+    e.Timer1Timer(nullptr);
+    QCOMPARE(e.TB_ExportGpl->isEnabled(), e.ListBox1->count() > 0);
+  }
+
+  // Opened and exported, a palette as GIMP writes it comes back byte for
+  // byte, edits included; exporting leaves the question on closing as it was.
+  void exportGpl_data() {
+    QTest::addColumn<bool>("edit");
+    QTest::newRow("as opened") << false;
+    QTest::newRow("after an edit") << true;
+  }
+  void exportGpl() {
+    QFETCH(bool, edit);
+    QTemporaryDir dir;
+    const std::string out = dir.filePath("out.gpl").toStdString();
+    TfrmEditor e;
+    e.show();
+    Dialogs().pathAnswers = {Fixture("wairo.gpl")};
+    QTest::mouseClick(e.btnLoadPlugIn, Qt::LeftButton);
+    std::string expected = ReadBytes(Fixture("wairo.gpl"));
+    if (edit) {
+      Edit(e, 1, "群青色", 76, 104, 177);
+      expected.replace(expected.find("  0 123 187\t瑠璃色"), std::string("  0 123 187\t瑠璃色").size(),
+                       " 76 104 177\t群青色");
+    }
+    QCOMPARE(e.EditorModified, edit);
+    e.Timer1Timer(nullptr);
+    QVERIFY(e.TB_ExportGpl->isEnabled());
+    Dialogs().answers = {hb::SaveDialogAnswer{out, 1}};
+    e.TB_ExportGpl->trigger();
+    QCOMPARE(Dialogs().requests.size(), std::size_t(1));
+    const hb::SaveDialogRequest& request = Dialogs().requests[0];
+    QCOMPARE(QString::fromStdString(request.filter), QString::fromUtf8("GIMPパレット(*.gpl)|*.gpl"));
+    QCOMPARE(request.defaultExt, std::string("gpl"));
+    QVERIFY(request.options & hb::ofOverwritePrompt);
+    QVERIFY(request.options & hb::ofPathMustExist);
+    QCOMPARE(QString::fromStdString(ReadBytes(out)), QString::fromStdString(expected));
+    QCOMPARE(e.EditorModified, edit);
+    QVERIFY(Boxes().shown.empty());
+    QVERIFY(!QGuiApplication::overrideCursor());
+    // A cancelled export writes nothing.
+    QVERIFY(QFile::remove(QString::fromStdString(out)));
+    e.TB_ExportGpl->trigger();
+    QVERIFY(!QFile::exists(QString::fromStdString(out)));
+    QVERIFY(Boxes().shown.empty());
+  }
+
+  void exportFailureIsTold() {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("nowhere/p.gpl").toStdString();
+    TfrmEditor e;
+    e.show();
+    QTest::mouseClick(e.btnAdd, Qt::LeftButton);
+    Dialogs().answers = {hb::SaveDialogAnswer{path, 1}};
+    e.TB_ExportGplClick(nullptr);
+    QCOMPARE(Boxes().shown.size(), std::size_t(1));
+    QCOMPARE(Boxes().shown[0].type, hb::TMsgDlgType::mtError);
+    QCOMPARE(QString::fromStdString(Boxes().shown[0].text), QString::fromStdString(path) + " に書き込めません");
+    QVERIFY(!QGuiApplication::overrideCursor());
+    QVERIFY(e.EditorModified);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{});
+  }
+
+  // The real save dialog: a name typed without extension gets .gpl, and an
+  // existing file is replaced only when the user says so.
+  void realExportDialog_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("answer");  // to the overwrite question; 0: not asked
+    QTest::addColumn<QString>("written");  // the file that holds the export; empty: none
+    QTest::newRow("no extension") << "pal" << 0 << "pal.gpl";
+    QTest::newRow("own extension") << "pal.txt" << 0 << "pal.txt";
+    QTest::newRow("existing, replace") << "old" << int(hb::mrYes) << "old.gpl";
+    QTest::newRow("existing, keep") << "old.gpl" << int(hb::mrNo) << "";
+  }
+  void realExportDialog() {
+    QFETCH(QString, typed);
+    QFETCH(int, answer);
+    QFETCH(QString, written);
+    QTemporaryDir dir;
+    const std::string old = "GIMP Palette\nName: old\n";
+    WriteBytes(dir.filePath("old.gpl").toStdString(), old);
+    hb::SetFileDialogServiceForTesting(nullptr);  // the real dialog
+    if (answer) Boxes().answers = {answer};
+    TfrmEditor e;
+    e.show();
+    QTest::mouseClick(e.btnAdd, Qt::LeftButton);
+    // Types the name into the dialog and presses save; gives up if it stays.
+    bool typedIn = false;
+    QTimer::singleShot(0, [&] {
+      auto* dialog = qobject_cast<hb::TSaveFileDialog*>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      dialog->setDirectory(dir.path());
+      auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+      if (edit) {
+        edit->setText(typed);
+        typedIn = true;
+      }
+      dialog->accept();
+      if (dialog->isVisible()) dialog->reject();
+    });
+    e.TB_ExportGpl->trigger();
+    QVERIFY(typedIn);
+    QCOMPARE(Boxes().shown.size(), std::size_t(answer ? 1 : 0));
+    const QStringList files = QDir(dir.path()).entryList(QDir::Files);
+    if (written.isEmpty()) {
+      QCOMPARE(files, QStringList{"old.gpl"});
+      QCOMPARE(ReadBytes(dir.filePath("old.gpl").toStdString()), old);
+      return;
+    }
+    QVERIFY2(files.contains(written), qPrintable(files.join(',')));
+    QVERIFY(QString::fromStdString(ReadBytes(dir.filePath(written).toStdString()))
+                .startsWith(QString::fromUtf8("GIMP Palette\nName: ") + QFileInfo(written).completeBaseName()));
   }
 
   void editorDisablesMainWindow() {
