@@ -10,20 +10,6 @@
 
 namespace hb {
 
-QFont WindowFont() {
-  static const bool substituted = [] {
-    QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"),
-                               {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"),
-                                QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic"),
-                                QStringLiteral("TakaoPGothic")});
-    return true;
-  }();
-  (void)substituted;
-  QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
-  font.setPixelSize(12);
-  return font;
-}
-
 namespace {
 
 int g_hintPauseMs = 700;

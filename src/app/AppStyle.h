@@ -1,15 +1,11 @@
 #pragma once
-// The program's look: the windows' font, hint timing and the flat toolbar skin.
+// The program's look (the windows' font is TForm's): hint timing and the flat toolbar skin.
 
 #include <QColor>
 #include <QFont>
 #include <QMenu>
 
 namespace hb {
-
-// The windows' font, "ＭＳ Ｐゴシック" at 12 pixels, standing for an installed
-// Japanese sans font.
-QFont WindowFont();
 
 // The application's style (installed once, before the windows are made, so
 // that nothing needs polishing twice).

@@ -107,11 +107,7 @@ TfrmMain::TfrmMain(QWidget* parent) : hb::TForm(parent) {
   frmMain = this;
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QStringLiteral("Huebrook"));
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                 Qt::WindowCloseButtonHint);
-  setFixedSize(672, 671);
-  setFont(hb::WindowFont());
+  SetFixedFrame(QSize(672, 671), hb::TFrame::Minimizable);
   setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
 
   CreateToolbar();

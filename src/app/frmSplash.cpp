@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QScreen>
 
-#include "app/AppStyle.h"
 #include "app/frmMain.h"
 
 TfrmSplash* frmSplash = nullptr;
@@ -13,10 +12,7 @@ TfrmSplash::TfrmSplash(QWidget* parent) : hb::TForm(parent) {
   frmSplash = this;
   setObjectName(QStringLiteral("frmSplash"));
   setWindowTitle(QStringLiteral("Huebrook"));
-  // A dialog frame without title-bar buttons.
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-  setFixedSize(398, 195);
-  setFont(hb::WindowFont());
+  SetFixedFrame(QSize(398, 195), hb::TFrame::Bare);
   QPalette p = palette();
   p.setColor(QPalette::Window, Qt::white);
   setPalette(p);

@@ -1,6 +1,9 @@
 // Program entry: the splash window first, then the windows in their order.
 
 #include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "app/AppStyle.h"
 #include "app/frmMain.h"
@@ -16,6 +19,12 @@ int main(int argc, char** argv) {
   // Menus, hints and message boxes are windows of their own: give them the
   // windows' font too, rather than a second Japanese font of the desktop's.
   QApplication::setFont(hb::WindowFont());
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+  // Qt's own texts (the file dialogs' columns and buttons, the edit boxes'
+  // menus) in Japanese like the rest of the program, whatever the locale.
+  QTranslator qtTexts;
+  if (qtTexts.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(&qtTexts);
 
   // 2. The splash is painted before anything else runs.
   auto* splash = new TfrmSplash;

@@ -12,7 +12,6 @@
 #include <QToolBar>
 #include <optional>
 
-#include "app/AppStyle.h"
 #include "collections/PalletFile.h"
 #include "platform/AppPaths.h"
 #include "platform/FileDialogs.h"
@@ -77,11 +76,7 @@ TfrmEditor::TfrmEditor(QWidget* parent) : hb::TForm(parent) {
   frmEditor = this;
   setObjectName(QStringLiteral("frmEditor"));
   setWindowTitle(QStringLiteral("Huebrook Editor"));
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                 Qt::WindowCloseButtonHint);
-  setFixedSize(452, 474);
-  setFont(hb::WindowFont());
+  SetFixedFrame(QSize(452, 474), hb::TFrame::Minimizable);
 
   CreatePanels();
   CreateEditControls();

@@ -8,6 +8,7 @@
 #include <set>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 #ifndef HB_INSTALL_BINDIR
 #define HB_INSTALL_BINDIR "bin"
@@ -184,7 +185,20 @@ PathEnvironment ProcessEnvironment() {
   return env;
 }
 
-ProgramFolders CurrentProgramFolders() { return ResolveProgramFolders(ProcessEnvironment(), ExecutablePath()); }
+namespace {
+ProgramFolders* standIn = nullptr;
+} // namespace
+
+ProgramFolders CurrentProgramFolders() {
+  return standIn ? *standIn : ResolveProgramFolders(ProcessEnvironment(), ExecutablePath());
+}
+
+ScopedProgramFolders::ScopedProgramFolders(ProgramFolders folders)
+    : previous_(standIn), folders_(std::move(folders)) {
+  standIn = &folders_;
+}
+
+ScopedProgramFolders::~ScopedProgramFolders() { standIn = previous_; }
 
 std::string FindDataFile(const std::vector<std::string>& folders, std::string_view name) {
   for (const std::string& folder : folders) {

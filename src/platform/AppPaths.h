@@ -59,8 +59,23 @@ ProgramFolders ResolveProgramFolders(const PathEnvironment& env, std::string_vie
 // the account's home folder.
 PathEnvironment ProcessEnvironment();
 
-// ResolveProgramFolders for this process.
+// ResolveProgramFolders for this process, or the stand-in while a
+// ScopedProgramFolders lives.
 ProgramFolders CurrentProgramFolders();
+
+// While one lives, the program's folders are these instead of those of the
+// running executable: tests place the program in any install layout.
+class ScopedProgramFolders {
+ public:
+  explicit ScopedProgramFolders(ProgramFolders folders);
+  ~ScopedProgramFolders();
+  ScopedProgramFolders(const ScopedProgramFolders&) = delete;
+  ScopedProgramFolders& operator=(const ScopedProgramFolders&) = delete;
+
+ private:
+  ProgramFolders* previous_;
+  ProgramFolders folders_;
+};
 
 // The first data folder that holds a file of this name, as a full path, or
 // the empty text when none does.

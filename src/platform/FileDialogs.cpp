@@ -10,6 +10,14 @@ namespace hb {
 
 namespace {
 
+void SetJapaneseLabels(QFileDialog& dialog, bool open) {
+  dialog.setLabelText(QFileDialog::LookIn, QString::fromUtf8(open ? "ファイルの場所:" : "保存する場所:"));
+  dialog.setLabelText(QFileDialog::FileName, QString::fromUtf8("ファイル名(&N):"));
+  dialog.setLabelText(QFileDialog::FileType, QString::fromUtf8("ファイルの種類(&T):"));
+  dialog.setLabelText(QFileDialog::Accept, QString::fromUtf8(open ? "開く(&O)" : "保存(&S)"));
+  dialog.setLabelText(QFileDialog::Reject, QString::fromUtf8("キャンセル"));
+}
+
 class QtFileDialogs : public FileDialogService {
  public:
   std::optional<SaveDialogAnswer> Save(QWidget* parent, const SaveDialogRequest& request) override {
@@ -19,17 +27,26 @@ class QtFileDialogs : public FileDialogService {
   }
 
   std::optional<std::string> Show(const FileDialogRequest& request) override {
-    const QString dir = QString::fromStdString(request.initialDir);
-    const QString filter = QString::fromStdString(QtFileFilter(request.filter));
-    QString chosen;
-    if (request.kind == FileDialogKind::Open) {
-      chosen = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), dir, filter);
+    const bool open = request.kind == FileDialogKind::Open;
+    QFileDialog dialog(QApplication::activeWindow(), QString(), QString::fromStdString(request.initialDir),
+                       QString::fromStdString(QtFileFilter(request.filter)));
+    // Qt's own dialog, so that it speaks Japanese like the rest of the program.
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setWindowTitle(QString::fromUtf8(open ? "ファイルを開く" : "名前を付けて保存"));
+    if (open) {
+      dialog.setAcceptMode(QFileDialog::AcceptOpen);
+      dialog.setFileMode(QFileDialog::ExistingFile);
     } else {
       // No suffix is added (none is set) and an existing file is replaced
       // without a question, as the editor's save command promises.
-      chosen = QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), dir, filter,
-                                            nullptr, QFileDialog::DontConfirmOverwrite);
+      dialog.setAcceptMode(QFileDialog::AcceptSave);
+      dialog.setFileMode(QFileDialog::AnyFile);
+      dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     }
+    // After the modes, which set the buttons' texts of their own.
+    SetJapaneseLabels(dialog, open);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    const QString chosen = dialog.selectedFiles().first();
     if (chosen.isEmpty()) return std::nullopt;
     return chosen.toStdString();
   }
@@ -89,11 +106,7 @@ TSaveFileDialog::TSaveFileDialog(QWidget* parent, const SaveDialogRequest& reque
   setAcceptMode(QFileDialog::AcceptSave);
   setFileMode(QFileDialog::AnyFile);
   setWindowTitle(request.title.empty() ? QString::fromUtf8("名前を付けて保存") : QString::fromStdString(request.title));
-  setLabelText(QFileDialog::LookIn, QString::fromUtf8("保存する場所:"));
-  setLabelText(QFileDialog::FileName, QString::fromUtf8("ファイル名(&N):"));
-  setLabelText(QFileDialog::FileType, QString::fromUtf8("ファイルの種類(&T):"));
-  setLabelText(QFileDialog::Accept, QString::fromUtf8("保存(&S)"));
-  setLabelText(QFileDialog::Reject, QString::fromUtf8("キャンセル"));
+  SetJapaneseLabels(*this, false);
   for (const TFileFilter& filter : filters_) qtFilters_ << QtFilter(filter);
   if (!qtFilters_.isEmpty()) {
     setNameFilters(qtFilters_);

@@ -1,8 +1,22 @@
 #pragma once
 
+#include <QFont>
+#include <QSize>
 #include <QWidget>
 
 namespace hb {
+
+// The windows' font, "ＭＳ Ｐゴシック" at 12 pixels, standing for an installed
+// Japanese sans font.
+QFont WindowFont();
+
+// What a window's frame offers besides its title; none of them can be
+// resized or maximised.
+enum class TFrame {
+  Minimizable,  // a main window: minimise and close
+  Dialog,       // close only
+  Bare,         // a dialog frame without buttons
+};
 
 // A window whose showing and closing run its handlers: FormShow as it is
 // about to be shown (not when it is restored from an icon), FormCloseQuery at
@@ -13,6 +27,9 @@ class TForm : public QWidget {
   using QWidget::QWidget;
   virtual void FormShow(QObject* Sender);
   virtual void FormCloseQuery(QObject* Sender, bool& CanClose);
+
+  // A window of one size, with the windows' font and the frame's buttons.
+  void SetFixedFrame(QSize Size, TFrame Frame);
 
  protected:
   void showEvent(QShowEvent* event) override;

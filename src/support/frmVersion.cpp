@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QScreen>
 
-#include "app/AppStyle.h"
 #include "platform/AppPaths.h"
 #include "support/PictureButton.h"
 #include "support/URLLink.h"
@@ -51,10 +50,7 @@ TfrmVersion::TfrmVersion(QWidget* parent) : hb::TForm(parent) {
   frmVersion = this;
   setObjectName(QStringLiteral("frmVersion"));
   setWindowTitle(QString::fromUtf8("バージョン情報"));
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-  setFixedSize(345, 224);
-  setFont(hb::WindowFont());
+  SetFixedFrame(QSize(345, 224), hb::TFrame::Dialog);
 
   Image2 = new hb::TImage(this);
   Image2->setObjectName(QStringLiteral("Image2"));

@@ -8,17 +8,14 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-#include <X11/keysym.h>
-#include <X11/extensions/XTest.h>
-
 #include <fstream>
 #include <sstream>
 
-#include "XHand.h"
+#include "XProgram.h"
 #include "app/frmMain.h"
 #include "platform/MessageBoxes.h"
+
+using namespace xprogram;
 
 namespace {
 
@@ -27,49 +24,6 @@ std::string ReadBytes(const QString& path) {
   std::ostringstream out;
   out << in.rdbuf();
   return out.str();
-}
-
-// The program's main window: mapped, titled Huebrook, 672 pixels wide.
-Window FindMain(Display* d) {
-  Window root = DefaultRootWindow(d), parent = 0, *children = nullptr, found = 0;
-  unsigned count = 0;
-  if (!XQueryTree(d, root, &root, &parent, &children, &count)) return 0;
-  for (unsigned i = 0; i < count && !found; ++i) {
-    char* name = nullptr;
-    if (XFetchName(d, children[i], &name) && name) {
-      XWindowAttributes a;
-      if (std::string(name) == "Huebrook" && XGetWindowAttributes(d, children[i], &a) &&
-          a.map_state == IsViewable && a.width == 672)
-        found = children[i];
-      XFree(name);
-    }
-  }
-  if (children) XFree(children);
-  return found;
-}
-
-QPoint Origin(Display* d, Window w) {
-  int x = 0, y = 0;
-  Window child;
-  XTranslateCoordinates(d, w, DefaultRootWindow(d), 0, 0, &x, &y, &child);
-  return {x, y};
-}
-
-QColor PixelAt(Display* d, QPoint p) {
-  XImage* image = XGetImage(d, DefaultRootWindow(d), p.x(), p.y(), 1, 1, AllPlanes, ZPixmap);
-  if (!image) return {};
-  const unsigned long v = XGetPixel(image, 0, 0);
-  XDestroyImage(image);
-  return QColor(int(v >> 16 & 0xFF), int(v >> 8 & 0xFF), int(v & 0xFF));
-}
-
-void Key(Display* d, KeySym sym, bool control = false) {
-  const KeyCode ctrl = XKeysymToKeycode(d, XK_Control_L);
-  if (control) XTestFakeKeyEvent(d, ctrl, True, 0);
-  XTestFakeKeyEvent(d, XKeysymToKeycode(d, sym), True, 0);
-  XTestFakeKeyEvent(d, XKeysymToKeycode(d, sym), False, 0);
-  if (control) XTestFakeKeyEvent(d, ctrl, False, 0);
-  XSync(d, False);
 }
 
 } // namespace
@@ -85,38 +39,21 @@ class TestKeepX11 : public QObject {
 
   QPoint In(QWidget* widget, QPoint at, TfrmMain& w) { return widget->mapTo(&w, at); }
 
-  bool WaitFor(const std::function<bool()>& done, int ms = 10000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < ms) {
-      if (done()) return true;
-      QTest::qWait(20);
-    }
-    return done();
-  }
-
-  void Click(QPoint at, unsigned button = 1) {
-    hand.MoveTo(at);
-    QTest::qWait(30);
-    hand.Button(button, true);
-    hand.Button(button, false);
-    QTest::qWait(30);
-  }
-
   // Types a colour into the hexadecimal field, loads it and waits until the
   // big swatch shows it.
   bool SetHex(QPoint origin, const char* digits, const QColor& expected) {
-    Click(origin + hex);
+    Click(hand, origin + hex);
     Key(hand.d, XK_a, true);
-    for (const char* p = digits; *p; ++p) Key(hand.d, XStringToKeysym(std::string(1, *p).c_str()));
-    Click(origin + load);
+    Type(hand.d, digits);
+    Click(hand, origin + load);
     return WaitFor([&] { return PixelAt(hand.d, origin + swatchView) == expected; });
   }
 
   bool Start(QProcess& process, Window* window) {
     process.start(program, {});
     if (!process.waitForStarted()) return false;
-    return WaitFor([&] { return (*window = FindMain(hand.d)) != 0; }, 20000);
+    *window = WaitForMainWindow(hand.d, 20000).id;
+    return *window != 0;
   }
 
  private slots:
@@ -152,9 +89,9 @@ class TestKeepX11 : public QObject {
     QVERIFY(WaitFor([&] { return PixelAt(hand.d, origin + swatchView) == QColor(Qt::white); }));
 
     QVERIFY(SetHex(origin, "ff8000", orange));
-    Click(origin + add);
+    Click(hand, origin + add);
     QVERIFY(SetHex(origin, "0080ff", azure));
-    Click(origin + add);
+    Click(hand, origin + add);
     QVERIFY(WaitFor([&] { return PixelAt(hand.d, origin + kept[1]) == azure; }));
     QCOMPARE(PixelAt(hand.d, origin + kept[0]), orange);
 
@@ -168,15 +105,7 @@ class TestKeepX11 : public QObject {
     QTest::qWait(200);
     Key(hand.d, XK_Escape);
 
-    // Closed as the window manager closes it.
-    XEvent e{};
-    e.xclient.type = ClientMessage;
-    e.xclient.window = window;
-    e.xclient.message_type = XInternAtom(hand.d, "WM_PROTOCOLS", False);
-    e.xclient.format = 32;
-    e.xclient.data.l[0] = long(XInternAtom(hand.d, "WM_DELETE_WINDOW", False));
-    XSendEvent(hand.d, window, False, NoEventMask, &e);
-    XSync(hand.d, False);
+    CloseWindow(hand.d, window);
     QVERIFY(first.waitForFinished(10000));
     QCOMPARE(ReadBytes(settings), std::string("[Keep]\r\nCount=2\r\n0=0080FF\r\n1=FF8000\r\n"));
 

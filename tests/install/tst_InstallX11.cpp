@@ -2,9 +2,11 @@
 // dpkg-deb -x, and started from there on a real X server as a user who cannot
 // write the program's folder.
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QToolBar>
 #include <QtTest>
 
@@ -12,12 +14,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-
-#include "XHand.h"
+// Before the X headers, whose macros (Status) clash with its names.
+#include "collections/PalletFile.h"
+#include "XProgram.h"
 #include "app/frmMain.h"
 #include "platform/MessageBoxes.h"
+
+using namespace xprogram;
 
 namespace {
 
@@ -39,81 +42,10 @@ Run Execute(const QString& program, const QStringList& args, const QString& work
   return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAll()};
 }
 
-struct WindowInfo {
-  Window id = 0;
-  QRect rect;
-  QByteArray resClass;
-};
-
-// The mapped top-level window titled "Huebrook" of the main window's size.
-WindowInfo FindMainWindow(Display* d) {
-  WindowInfo found;
-  Window root = DefaultRootWindow(d), parent = 0, *children = nullptr;
-  unsigned count = 0;
-  if (!XQueryTree(d, root, &root, &parent, &children, &count)) return found;
-  for (unsigned i = 0; i < count && !found.id; ++i) {
-    char* name = nullptr;
-    XWindowAttributes a;
-    if (XFetchName(d, children[i], &name) && name && std::string(name) == "Huebrook" &&
-        XGetWindowAttributes(d, children[i], &a) && a.map_state == IsViewable && a.width == 672 && a.height == 671) {
-      found.id = children[i];
-      found.rect = QRect(a.x, a.y, a.width, a.height);
-      XClassHint hint{};
-      if (XGetClassHint(d, children[i], &hint)) {
-        found.resClass = hint.res_class;
-        XFree(hint.res_name);
-        XFree(hint.res_class);
-      }
-    }
-    if (name) XFree(name);
-  }
-  if (children) XFree(children);
-  return found;
-}
-
-QPoint Origin(Display* d, Window w) {
-  int x = 0, y = 0;
-  Window child;
-  XTranslateCoordinates(d, w, DefaultRootWindow(d), 0, 0, &x, &y, &child);
-  return {x, y};
-}
-
-QColor PixelAt(Display* d, QPoint p) {
-  XImage* image = XGetImage(d, DefaultRootWindow(d), p.x(), p.y(), 1, 1, AllPlanes, ZPixmap);
-  if (!image) return {};
-  const unsigned long v = XGetPixel(image, 0, 0);
-  XDestroyImage(image);
-  return QColor(int(v >> 16 & 0xFF), int(v >> 8 & 0xFF), int(v & 0xFF));
-}
-
-void Key(Display* d, KeySym sym, bool control = false) {
-  const KeyCode ctrl = XKeysymToKeycode(d, XK_Control_L);
-  if (control) XTestFakeKeyEvent(d, ctrl, True, 0);
-  XTestFakeKeyEvent(d, XKeysymToKeycode(d, sym), True, 0);
-  XTestFakeKeyEvent(d, XKeysymToKeycode(d, sym), False, 0);
-  if (control) XTestFakeKeyEvent(d, ctrl, False, 0);
-  XSync(d, False);
-}
-
-bool WaitFor(const std::function<bool()>& done, int ms = 10000) {
-  QElapsedTimer clock;
-  clock.start();
-  while (clock.elapsed() < ms) {
-    if (done()) return true;
-    QTest::qWait(20);
-  }
-  return done();
-}
-
-void Click(const Hand& hand, QPoint at) {
-  hand.MoveTo(at);
-  QTest::qWait(30);
-  hand.Button(1, true);
-  hand.Button(1, false);
-  QTest::qWait(30);
-}
-
 } // namespace
+
+// The shipped palette that the user's own palette of the same name hides.
+constexpr const char* kShadowedPallet = "Webセーフカラー.hb";
 
 class TestInstallX11 : public QObject {
   Q_OBJECT
@@ -124,7 +56,7 @@ class TestInstallX11 : public QObject {
   QString home_;  // the user's home
   bool dropRoot_ = false;
   // Where controls are inside the main window, taken from the layout code.
-  QPoint help_, add_, hex_, load_, swatchView_, kept0_;
+  QPoint help_, add_, hex_, load_, swatchView_, kept0_, select_, pallet0_;
   uid_t uid_ = 0;
   gid_t gid_ = 0;
 
@@ -148,17 +80,6 @@ class TestInstallX11 : public QObject {
       program.start(exe, {});
   }
 
-  static WindowInfo WaitForMainWindow(Display* d) {
-    WindowInfo w;
-    QElapsedTimer clock;
-    clock.start();
-    while (!w.id && clock.elapsed() < 30000) {
-      w = FindMainWindow(d);
-      if (!w.id) QTest::qWait(50);
-    }
-    return w;
-  }
-
  private slots:
   void initTestCase() {
     QVERIFY(work_.isValid());
@@ -175,6 +96,8 @@ class TestInstallX11 : public QObject {
       load_ = in(w.cmdSetHex, w.cmdSetHex->rect().center());
       swatchView_ = in(w.cmdColorView, QPoint(120, 60));  // above the scheme swatches
       kept0_ = in(w.pnlKeep, QPoint(12, 12));
+      select_ = in(w.cmbPalletSelect, w.cmbPalletSelect->rect().center());
+      pallet0_ = in(w.scbPalletWork, QPoint(12, 12));
       QWidget* helpButton = w.TBToolbar2->widgetForAction(w.TBHelp);
       QVERIFY(helpButton);
       help_ = in(helpButton, helpButton->rect().center());
@@ -198,6 +121,14 @@ class TestInstallX11 : public QObject {
 
     home_ = work_.path() + QStringLiteral("/home");
     QVERIFY(QDir().mkpath(home_));
+    // A palette of the user's own, named as one the package ships.
+    const QString userData = home_ + QStringLiteral("/.local/share/huebrook");
+    QVERIFY(QDir().mkpath(userData));
+    {
+      QFile own(userData + QStringLiteral("/") + QString::fromUtf8(kShadowedPallet));
+      QVERIFY(own.open(QIODevice::WriteOnly));
+      own.write("[Mine]\r\nR=18\r\nG=52\r\nB=86\r\n");
+    }
     QDir().mkpath(work_.path() + QStringLiteral("/fakebin"));
     {
       QFile fake(work_.path() + QStringLiteral("/fakebin/xdg-open"));
@@ -313,6 +244,51 @@ class TestInstallX11 : public QObject {
              root_ + QStringLiteral("/usr/share/huebrook/help.htm"));
   }
 
+  // The selector lists the user's palettes first, then the shipped ones; a
+  // name the user's folder gives is not taken again from the system folder.
+  // Each shows its own colours.
+  void palettesOnScreen() {
+    Hand hand;
+    QVERIFY2(hand.d, "no X display: run under xvfb-run");
+    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+    const QString shipped = root_ + QStringLiteral("/usr/share/huebrook");
+    QStringList system = QDir(shipped).entryList({QStringLiteral("*.hb")}, QDir::Files, QDir::Name);
+    QVERIFY(system.removeAll(QString::fromUtf8(kShadowedPallet)) == 1);
+    QVERIFY(!system.isEmpty());
+    const std::vector<TItemData> next = hb::ReadPalletFile((shipped + '/' + system[0]).toStdString());
+    QVERIFY(next.size() >= 3);
+
+    QProcess program;
+    Start(program);
+    QVERIFY(program.waitForStarted());
+    auto stop = qScopeGuard([&] {
+      program.kill();
+      program.waitForFinished();
+    });
+    const WindowInfo w = WaitForMainWindow(hand.d);
+    QVERIFY(w.id);
+    const QPoint origin = Origin(hand.d, w.id);
+    QTest::qWait(300);
+
+    // Keep, history, then the palettes: the third item is the user's own.
+    auto choose = [&](int downs) {
+      Click(hand, origin + select_);
+      QTest::qWait(300);
+      for (int i = 0; i < downs; ++i) Key(hand.d, XK_Down);
+      Key(hand.d, XK_Return);
+    };
+    choose(2);
+    QVERIFY2(WaitFor([&] { return PixelAt(hand.d, origin + pallet0_) == QColor(18, 52, 86); }),
+             "the user's palette is not on view");
+    choose(1);
+    for (int row = 0; row < 3; ++row) {
+      const TItemData& item = next[std::size_t(row)];
+      const QColor want(item.R & 0xFF, item.G & 0xFF, item.B & 0xFF);
+      QVERIFY2(WaitFor([&] { return PixelAt(hand.d, origin + pallet0_ + QPoint(0, row * 25)) == want; }),
+               qPrintable(system[0] + QStringLiteral(" row %1 is not on view").arg(row)));
+    }
+  }
+
   // With a program folder it cannot write, the installed program keeps a
   // colour in the user's settings file, and finds it there at the next start.
   void keptColourSurvivesRestart() {
@@ -330,21 +306,13 @@ class TestInstallX11 : public QObject {
 
     Click(hand, origin + hex_);
     Key(hand.d, XK_a, true);
-    for (const char* k : {"1", "2", "a", "b", "3", "4"}) Key(hand.d, XStringToKeysym(k));
+    Type(hand.d, "12ab34");
     Click(hand, origin + load_);
     QVERIFY(WaitFor([&] { return PixelAt(hand.d, origin + swatchView_) == colour; }));
     Click(hand, origin + add_);
     QVERIFY(WaitFor([&] { return PixelAt(hand.d, origin + kept0_) == colour; }));
 
-    // Closed as the window manager closes it.
-    XEvent e{};
-    e.xclient.type = ClientMessage;
-    e.xclient.window = w.id;
-    e.xclient.message_type = XInternAtom(hand.d, "WM_PROTOCOLS", False);
-    e.xclient.format = 32;
-    e.xclient.data.l[0] = long(XInternAtom(hand.d, "WM_DELETE_WINDOW", False));
-    XSendEvent(hand.d, w.id, False, NoEventMask, &e);
-    XSync(hand.d, False);
+    CloseWindow(hand.d, w.id);
     QVERIFY(first.waitForFinished(15000));
 
     QFile settings(home_ + QStringLiteral("/.config/huebrook/huebrook.ini"));
