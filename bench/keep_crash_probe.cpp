@@ -5,8 +5,6 @@
 //   keep_crash_probe <program> <closes> [kept colours] [seed]   (needs an X server)
 // The program's folder must be writable: the settings file lives beside it.
 
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
 #include <dirent.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -21,13 +19,11 @@
 #include <sstream>
 #include <string>
 
+#include "ProgramProbe.h"
+
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double Ms(Clock::time_point a, Clock::time_point b) {
-  return std::chrono::duration<double, std::milli>(b - a).count();
-}
+using namespace probe;
 
 std::string ReadAll(const std::string& path, bool* exists) {
   std::ifstream in(path, std::ios::binary);
@@ -44,50 +40,8 @@ void PutFile(const std::string& path, const std::string& bytes) {
   std::rename(temp.c_str(), path.c_str());
 }
 
-bool IsMainWindow(Display* display, Window window) {
-  char* name = nullptr;
-  bool match = false;
-  if (XFetchName(display, window, &name) && name) {
-    XWindowAttributes attributes;
-    match = std::strcmp(name, "Huebrook") == 0 && XGetWindowAttributes(display, window, &attributes) &&
-            attributes.width == 672 && attributes.height == 671;
-    XFree(name);
-  }
-  return match;
-}
-
-// Starts the program and returns its main window once mapped (0 on a timeout).
 Window Start(Display* display, const char* program, pid_t* pid) {
-  XSync(display, True);
-  *pid = fork();
-  if (*pid == 0) {
-    execl(program, program, static_cast<char*>(nullptr));
-    _exit(127);
-  }
-  const Clock::time_point deadline = Clock::now() + std::chrono::seconds(30);
-  while (Clock::now() < deadline) {
-    while (XPending(display)) {
-      XEvent event;
-      XNextEvent(display, &event);
-      if (event.type == MapNotify && IsMainWindow(display, event.xmap.window)) return event.xmap.window;
-    }
-    usleep(500);
-  }
-  return 0;
-}
-
-// What the window manager sends when the user closes the window.
-void RequestClose(Display* display, Window window) {
-  XEvent e;
-  std::memset(&e, 0, sizeof e);
-  e.xclient.type = ClientMessage;
-  e.xclient.window = window;
-  e.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-  e.xclient.format = 32;
-  e.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
-  e.xclient.data.l[1] = CurrentTime;
-  XSendEvent(display, window, False, NoEventMask, &e);
-  XFlush(display);
+  return StartProgram(display, program, pid, std::chrono::seconds(30));
 }
 
 // Temporary files a killed writer left beside the settings file.

@@ -4,8 +4,6 @@
 // The window counts as painted when the centre of the big colour swatch shows
 // the start-up colour, white.
 
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -19,13 +17,11 @@
 #include <string>
 #include <vector>
 
+#include "ProgramProbe.h"
+
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double Ms(Clock::time_point a, Clock::time_point b) {
-  return std::chrono::duration<double, std::milli>(b - a).count();
-}
+using namespace probe;
 
 long PeakRssKb(pid_t pid) {
   std::ifstream status("/proc/" + std::to_string(pid) + "/status");
@@ -33,18 +29,6 @@ long PeakRssKb(pid_t pid) {
   while (std::getline(status, line))
     if (line.rfind("VmHWM:", 0) == 0) return std::atol(line.c_str() + 6);
   return -1;
-}
-
-bool IsMainWindow(Display* display, Window window) {
-  char* name = nullptr;
-  bool match = false;
-  if (XFetchName(display, window, &name) && name) {
-    XWindowAttributes attributes;
-    match = std::strcmp(name, "Huebrook") == 0 && XGetWindowAttributes(display, window, &attributes) &&
-            attributes.width == 672 && attributes.height == 671;
-    XFree(name);
-  }
-  return match;
 }
 
 unsigned long PixelAt(Display* display, Window window, int x, int y) {
@@ -61,31 +45,14 @@ struct Run {
   long peakKb = -1;
 };
 
-// The display stays open across runs: with no client left, the X server
-// would reset itself between two runs and refuse the next connection.
 Run StartOnce(Display* display, const char* program) {
   Run run;
-  XSync(display, True);  // forget the events of earlier runs
-
   const Clock::time_point start = Clock::now();
-  const pid_t pid = fork();
-  if (pid == 0) {
-    execl(program, program, static_cast<char*>(nullptr));
-    _exit(127);
-  }
-  Window main = 0;
+  pid_t pid = 0;
+  Clock::time_point mappedAt;
+  const Window main = StartProgram(display, program, &pid, std::chrono::seconds(20), &mappedAt);
+  if (main) run.mappedMs = Ms(start, mappedAt);
   const Clock::time_point deadline = start + std::chrono::seconds(20);
-  while (!main && Clock::now() < deadline) {
-    while (XPending(display)) {
-      XEvent event;
-      XNextEvent(display, &event);
-      if (event.type == MapNotify && IsMainWindow(display, event.xmap.window)) {
-        main = event.xmap.window;
-        run.mappedMs = Ms(start, Clock::now());
-      }
-    }
-    if (!main) usleep(200);
-  }
   // The swatch's centre: window (8, 32) + swatch (5, 18) + half of 240.
   while (main && Clock::now() < deadline) {
     if (PixelAt(display, main, 133, 170) == 0xFFFFFF) {

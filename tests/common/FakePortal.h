@@ -2,6 +2,9 @@
 // A fake desktop portal for tests: a private D-Bus daemon started by the test
 // and the desktop side of org.freedesktop.portal.Screenshot.PickColor on it.
 
+#include <signal.h>
+#include <sys/prctl.h>
+
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusContext>
@@ -43,6 +46,8 @@ class PrivateBus {
   PrivateBus() {
     qDBusRegisterMetaType<WireColour>();
     qDBusRegisterMetaType<WireTwo>();
+    // Ends with the test even when the test dies without cleaning up.
+    daemon_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
     daemon_.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
     if (daemon_.waitForStarted(5000) && daemon_.waitForReadyRead(5000))
       address_ = QString::fromUtf8(daemon_.readLine()).trimmed();

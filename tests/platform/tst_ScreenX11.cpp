@@ -48,6 +48,29 @@ struct WmHand : Hand {
     if (data) XFree(data);
     return n == 1;
   }
+  // Reparented into a frame of the manager's: the manager has taken it on.
+  bool Framed(Window w) const {
+    Window root = 0, parent = 0, *children = nullptr;
+    unsigned n = 0;
+    if (!XQueryTree(d, w, &root, &parent, &children, &n)) return false;
+    if (children) XFree(children);
+    return parent != root;
+  }
+  // The manager has answered a request to activate w: w is active, or (focus
+  // stealing refused) marked as wanting attention.
+  bool ActivationHandled(Window w) const {
+    Atom type = 0;
+    int format;
+    unsigned long n = 0, after;
+    unsigned char* data = nullptr;
+    XGetWindowProperty(d, Root(), XInternAtom(d, "_NET_ACTIVE_WINDOW", False), 0, 1, False, XA_WINDOW, &type,
+                       &format, &n, &after, &data);
+    const bool active = n == 1 && data && *reinterpret_cast<Window*>(data) == w;
+    if (data) XFree(data);
+    const Atom attention = XInternAtom(d, "_NET_WM_STATE_DEMANDS_ATTENTION", False);
+    const auto s = States(w);
+    return active || std::find(s.begin(), s.end(), attention) != s.end();
+  }
   bool HasAboveState(Window w) const {
     const Atom above = XInternAtom(d, "_NET_WM_STATE_ABOVE", False);
     const auto s = States(w);
@@ -493,8 +516,14 @@ class TestScreenX11 : public QObject {
     const auto stop = qScopeGuard([&] { manager.terminate(); manager.waitForFinished(); });
     QTRY_VERIFY_WITH_TIMEOUT(hand->ManagerRunning(), 10000);
     // The manager announces itself before it has finished starting: windows
-    // mapped at once can be lost to it.
-    QTest::qWait(300);
+    // mapped at once can be lost to it. It is ready once it frames one; a
+    // probe it lost is replaced by a new one.
+    const auto framesAProbe = [this] {
+      Patch probe(Qt::blue, QRect(0, 0, 20, 20), true);
+      probe.show();
+      return QTest::qWaitFor([&] { return hand->Framed(Window(probe.winId())); }, 500);
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(framesAProbe(), 10000);
     backdrop->hide();  // unmanaged: it would stay above the managed windows
     Patch a(Qt::red, QRect(100, 100, 200, 200), true), b(Qt::green, QRect(150, 150, 200, 200), true);
     QVERIFY(Show(a) && Show(b));
@@ -507,7 +536,7 @@ class TestScreenX11 : public QObject {
     QTRY_COMPARE(uint(screen->PixelAt(overlap)), uint(Ref(255, 0, 0)));
     b.activateWindow();
     b.raise();
-    QTest::qWait(200);
+    QTRY_VERIFY(hand->ActivationHandled(Window(b.winId())));
     QCOMPARE(uint(screen->PixelAt(overlap)), uint(Ref(255, 0, 0)));  // stays above
     QVERIFY(screen->SetTopMost(&a, false));
     QTRY_VERIFY(!hand->HasAboveState(wa));
