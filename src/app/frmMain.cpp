@@ -1,5 +1,6 @@
 // The main window: its layout, its start-up sequence and its toolbar commands.
 
+#include "support/Caption.h"
 #include "app/frmMain.h"
 
 #include <QApplication>
@@ -35,19 +36,6 @@ namespace {
 using hb::TGroupBox;
 using hb::TPanel;
 
-QLabel* MakeLabel(QWidget* parent, const char* text, const QColor& color, int left, int top) {
-  auto* label = new QLabel(QString::fromUtf8(text), parent);
-  QFont bold = label->font();
-  bold.setBold(true);
-  label->setFont(bold);
-  QPalette p = label->palette();
-  p.setColor(QPalette::WindowText, color);
-  label->setPalette(p);
-  label->adjustSize();
-  label->move(left, top);
-  return label;
-}
-
 QPushButton* MakeButton(QWidget* parent, const char* caption, QRect bounds, bool handCursor) {
   auto* button = new QPushButton(QString::fromUtf8(caption), parent);
   button->setGeometry(bounds);
@@ -76,7 +64,7 @@ struct RowColumns {
 };
 
 void MakeColorRow(QWidget* group, const ColorRow& row, RowColumns at, int top) {
-  *row.label = MakeLabel(group, row.caption, row.captionColor, at.label, top + at.labelDown);
+  *row.label = hb::MakeCaption(group, QString::fromUtf8(row.caption), row.captionColor, at.label, top + at.labelDown, true);
   *row.bar = new hb::TTrackBar(group, 0, row.max, row.pageStep);
   (*row.bar)->setGeometry(at.bar, top, 137, 25);
   *row.spin = new hb::TSpinEdit(group, 0, row.max, 3);

@@ -12,6 +12,7 @@
 #include <QToolBar>
 #include <optional>
 
+#include "support/Caption.h"
 #include "collections/PalletFile.h"
 #include "platform/AppPaths.h"
 #include "platform/FileDialogs.h"
@@ -28,21 +29,6 @@ namespace {
 constexpr int kPanel1Width = 201;
 // The export toolbar between the file name and the list.
 constexpr int kToolBarHeight = 24;
-
-QLabel* MakeCaption(QWidget* parent, const char* text, const QColor& color, int left, int top, bool bold) {
-  auto* label = new QLabel(QString::fromUtf8(text), parent);
-  if (bold) {
-    QFont f = label->font();
-    f.setBold(true);
-    label->setFont(f);
-  }
-  QPalette p = label->palette();
-  p.setColor(QPalette::WindowText, color);
-  label->setPalette(p);
-  label->adjustSize();
-  label->move(left, top);
-  return label;
-}
 
 TPictureButton* MakeBigButton(QWidget* parent, const char* name, const char* caption, const char* picture,
                               int top) {
@@ -142,7 +128,7 @@ void TfrmEditor::CreateEditControls() {
   cmdColorView->SetButtonStyle(TPictureButton::bsFlat);
   cmdColorView->setEnabled(false);
 
-  Label2 = MakeCaption(Panel1, "色名", Qt::black, 7, 100, false);
+  Label2 = hb::MakeCaption(Panel1, QString::fromUtf8("色名"), Qt::black, 7, 100, false);
   Label2->setObjectName(QStringLiteral("Label2"));
   Edit1 = new QLineEdit(Panel1);
   Edit1->setObjectName(QStringLiteral("Edit1"));
@@ -163,7 +149,7 @@ void TfrmEditor::CreateEditControls() {
   };
   for (int i = 0; i < 3; ++i) {
     const int left = 8 + 64 * i;
-    *rows[i].label = MakeCaption(Panel1, rows[i].caption, rows[i].color, left, 126, true);
+    *rows[i].label = hb::MakeCaption(Panel1, QString::fromUtf8(rows[i].caption), rows[i].color, left, 126, true);
     auto* spin = new hb::TSpinEdit(Panel1, 0, 255, 3);
     spin->setObjectName(QString::fromUtf8(rows[i].name));
     spin->setGeometry(left + 16, 122, 41, 21);

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QScreen>
 
+#include "support/Caption.h"
 #include "platform/AppPaths.h"
 #include "support/PictureButton.h"
 #include "support/URLLink.h"
@@ -12,21 +13,6 @@
 TfrmVersion* frmVersion = nullptr;
 
 namespace {
-
-QLabel* MakeText(QWidget* parent, const QString& text, int left, int top, bool bold = false) {
-  auto* label = new QLabel(text, parent);
-  if (bold) {
-    QFont f = label->font();
-    f.setBold(true);
-    label->setFont(f);
-  }
-  QPalette p = label->palette();
-  p.setColor(QPalette::WindowText, Qt::black);
-  label->setPalette(p);
-  label->adjustSize();
-  label->move(left, top);
-  return label;
-}
 
 TURLLink* MakeLink(QWidget* parent, const QString& caption, const QString& link, int left, int top) {
   auto* url = new TURLLink(parent);
@@ -56,10 +42,10 @@ TfrmVersion::TfrmVersion(QWidget* parent) : hb::TForm(parent) {
   Image2->setObjectName(QStringLiteral("Image2"));
   Image2->setGeometry(12, 16, 32, 32);
 
-  Label1 = MakeText(this, QStringLiteral("Label1"), 64, 16, true);
+  Label1 = hb::MakeCaption(this, QStringLiteral("Label1"), Qt::black, 64, 16, true);
   Label1->setObjectName(QStringLiteral("Label1"));
   Label1->setFixedHeight(21);
-  Label2 = MakeText(this, QStringLiteral("Label2"), 0, 40, true);
+  Label2 = hb::MakeCaption(this, QStringLiteral("Label2"), Qt::black, 0, 40, true);
   Label2->setObjectName(QStringLiteral("Label2"));
   Label2->setAlignment(Qt::AlignRight | Qt::AlignTop);
   // Right-aligned against x 324, however long the text grows.
@@ -76,11 +62,11 @@ TfrmVersion::TfrmVersion(QWidget* parent) : hb::TForm(parent) {
   std::string helpPath = hb::FindDataFile(hb::CurrentProgramFolders().dataFolders, "help.htm");
   if (helpPath.empty()) helpPath = hb::FolderOf(hb::ExecutablePath()) + "help.htm";
   const QString help = QString::fromStdString(helpPath);
-  lblCopyright = MakeText(Panel1, QStringLiteral("Copyright (C) 2026"), 8, 13);
+  lblCopyright = hb::MakeCaption(Panel1, QStringLiteral("Copyright (C) 2026"), Qt::black, 8, 13, false);
   URLLink1 = MakeLink(Panel1, QStringLiteral("Huebrook Project"), help, 8, 29);
   URLLink1->setObjectName(QStringLiteral("URLLink1"));
-  lblRights = MakeText(Panel1, QStringLiteral("All rights reserved."), 136, 29);
-  lblIconCredit = MakeText(Panel1, QString::fromUtf8("アイコン画像："), 8, 61);
+  lblRights = hb::MakeCaption(Panel1, QStringLiteral("All rights reserved."), Qt::black, 136, 29, false);
+  lblIconCredit = hb::MakeCaption(Panel1, QString::fromUtf8("アイコン画像："), Qt::black, 8, 61, false);
   URLLink2 = MakeLink(Panel1, QStringLiteral("Huebrook Project"), help, 88, 61);
   URLLink2->setObjectName(QStringLiteral("URLLink2"));
 
