@@ -1,10 +1,13 @@
 // Taking a colour from the screen: the eyedropper drag with its sampling
 // bursts, the dynamic mode that follows the cursor, and the still capture.
 
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QScreen>
 
 #include "app/frmMain.h"
 #include "capture/CaptureBurst.h"
+#include "capture/FramePeriod.h"
 #include "capture/PortalPick.h"
 #include "capture/ScreenColorPicker.h"
 #include "capture/frmCaption.h"
@@ -14,7 +17,12 @@
 #include "platform/Session.h"
 
 void TfrmMain::WireCapture() {
-  CaptureBurst = new hb::TCaptureBurst(this, *abfColorPicker1, *TimMouseDoun);
+  const QScreen* primary = QGuiApplication::primaryScreen();
+  CaptureBurst = new hb::TCaptureBurst(this, *abfColorPicker1, *TimMouseDoun,
+                                       hb::FramePeriodMs(primary ? primary->refreshRate() : 0.0));
+  // A sample every millisecond sets the twenty controls; painting them that
+  // often would cost most of a core, so a burst paints once per frame.
+  CaptureBurst->PaceRepaintsOf(this);
   PortalPick = new hb::TPortalPick(this, !hb::X11SeesWholeScreen(), [this](int R, int G, int B) { SetColors(R, G, B); });
   abfColorPicker1->SetOnTimer([this](QObject* sender) { abfColorPicker1Timer(sender); });
   TimMouseDoun->SetOnTimer([this](QObject* sender) { TimMouseDounTimer(sender); });

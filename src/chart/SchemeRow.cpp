@@ -11,6 +11,7 @@ TSchemeRow::TSchemeRow(QObject* parent, const Controls& controls, SwatchFactory 
     : QObject(parent), controls_(controls), factory_(std::move(factory)) {}
 
 void TSchemeRow::Update() {
+  ++rebuilds_;
   try {
     for (QPointer<TPictureButton>& swatch : retired_) delete swatch.data();
     retired_.clear();

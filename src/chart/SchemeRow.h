@@ -49,6 +49,9 @@ class TSchemeRow : public QObject {
   void AddColor(const QColor& color);
   void Build();
 
+  // How many times Update has run.
+  int Rebuilds() const { return rebuilds_; }
+
   THueScheme ChosenScheme() const;
   // The track bars' position as HSV: degrees, percent / 100.
   THSVColor TrackBarHSV() const;
@@ -60,6 +63,7 @@ class TSchemeRow : public QObject {
   // click lets pending messages run, so a rebuild can come inside that very
   // click, and the swatch must outlive it.
   std::vector<QPointer<TPictureButton>> retired_;
+  int rebuilds_ = 0;
 };
 
 } // namespace hb

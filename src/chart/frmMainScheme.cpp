@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "app/frmMain.h"
+#include "capture/CaptureBurst.h"
 #include "chart/SchemeRow.h"
 
 void TfrmMain::WireScheme() {
@@ -20,7 +21,8 @@ void TfrmMain::timOptionPanelTimer(QObject*) {
   // One-shot: the rebuild runs here, never inside the handler that asked for
   // it, so a swatch is never freed under its own click.
   timOptionPanel->SetEnabled(false);
-  UpdateSchemeSwatches();
+  // During a sampling burst the row follows the colour once per display frame.
+  CaptureBurst->AtFrame([this] { UpdateSchemeSwatches(); });
 }
 
 // Also for the button already down: the row is built again.

@@ -210,6 +210,9 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
     }
     WriteAll(temp.fd(), bytes);
     CallHook(IniWriteStage::Written, bytes.size());
+    // fsync, not fdatasync: the old file's mode and owner, given to the
+    // temporary file above, must reach the disk with the bytes, and for a new
+    // file fdatasync has the same journal commit to wait for anyway.
     Check(::fsync(temp.fd()) == 0);
     Check(temp.Close());
     CallHook(IniWriteStage::Synced, bytes.size());

@@ -1,0 +1,231 @@
+// A sampling burst paints the window once per display frame: the samples set
+// the controls at once, the painting and the hue-scheme row wait for the
+// frame, and the end of the burst leaves the last sample on screen. The
+// frames are given by hand (the frame timer never runs here) and the samples
+// are taken by calling the sampler's tick, so nothing depends on timing.
+
+#include <QPushButton>
+#include <QScreen>
+#include <QtTest>
+
+#include "app/frmMain.h"
+#include "capture/CaptureBurst.h"
+#include "capture/FrameThrottle.h"
+#include "capture/ScreenColorPicker.h"
+#include "chart/HueScheme.h"
+#include "chart/SchemeRow.h"
+#include "platform/FakeScreen.h"
+
+namespace {
+
+// Counts the paint events each watched widget receives.
+class PaintCounter : public QObject {
+ public:
+  std::map<QObject*, int> paints;
+  void Watch(QWidget* widget) {
+    paints[widget] = 0;
+    widget->installEventFilter(this);
+  }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints[watched];
+    return false;
+  }
+};
+
+QColor SampleColor(QPoint p) { return QColor((p.x() * 5) & 255, (p.y() * 3) & 255, (p.x() + p.y()) & 255); }
+
+} // namespace
+
+class TestBurstFrames : public QObject {
+  Q_OBJECT
+
+  hb::FakeScreen screen;
+  hb::ScopedScreen* scoped = nullptr;
+  TfrmMain* w = nullptr;
+  PaintCounter counter;
+  int nextPoint = 0;
+
+  hb::TFrameThrottle& Frames() { return w->CaptureBurst->Frames(); }
+
+  // A burst whose sampler and stop timer stay off: the test takes the samples.
+  void StartBurst() {
+    w->StartScreenPick(false);
+    w->abfColorPicker1->SetEnabled(false);
+    w->TimMouseDoun->SetEnabled(false);
+    QVERIFY(Frames().Holding());
+  }
+
+  // One sample at a point not sampled before; returns its colour.
+  QColor Sample() {
+    const QPoint p(10 + 7 * nextPoint, 20 + 3 * (nextPoint % 40));
+    ++nextPoint;
+    screen.cursor = p;
+    w->abfColorPicker1Timer(nullptr);
+    QCoreApplication::processEvents();
+    return SampleColor(p);
+  }
+
+  // Lets the scheme timer's one-shot tick come (it only asks for a rebuild).
+  void LetSchemeTimerTick() {
+    QTRY_VERIFY(!w->timOptionPanel->Enabled());
+    QCoreApplication::processEvents();
+  }
+
+  QList<QColor> ExpectedRow() {
+    const hb::THSVColor hsv{double(w->TrackBar_H->Position()), w->TrackBar_S->Position() / 100.0,
+                            w->TrackBar_V->Position() / 100.0};
+    QList<QColor> colors;
+    for (int offset : hb::SchemeOffsets(w->SchemeRow->ChosenScheme())) colors << w->SchemeColorAt(hsv, offset);
+    return colors;
+  }
+  QList<QColor> ShownRow() {
+    QList<QColor> colors;
+    for (const auto& s : w->SchemeRow->SchemeSwatches) colors << (s ? s->Color() : QColor());
+    return colors;
+  }
+
+  // What the window's backing store holds at a point of a widget.
+  QColor OnScreen(QWidget* widget, QPoint local) {
+    const QImage shot = w->screen()->grabWindow(w->winId()).toImage();
+    const qreal ratio = shot.devicePixelRatio();
+    const QPoint p = widget->mapTo(w, local) * ratio;
+    return QColor(shot.pixel(p));
+  }
+
+ private slots:
+  void initTestCase() {
+    QImage image(QGuiApplication::primaryScreen()->size(), QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, SampleColor({x, y}).rgb());
+    screen.image = image;
+    scoped = new hb::ScopedScreen(screen);
+    w = new TfrmMain;
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    // Frames only when the test gives them.
+    Frames().FrameTimer().SetInterval(0);
+    for (QWidget* control : {static_cast<QWidget*>(w->cmdColorView), static_cast<QWidget*>(w->TrackBar_Red),
+                             static_cast<QWidget*>(w->SpnRed), static_cast<QWidget*>(w->txtHex)})
+      counter.Watch(control);
+  }
+
+  void cleanupTestCase() {
+    delete w;
+    delete scoped;
+  }
+
+  void init() {
+    // No burst left over; the window painted and quiet.
+    w->TimMouseDounTimer(nullptr);
+    LetSchemeTimerTick();
+  }
+
+  // Many samples inside one frame: each is the current colour at once, the
+  // window paints once and the row is rebuilt once, at the frame.
+  void samplesWithinOneFrame_data() {
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<int>("samples");
+    QTest::newRow("no scheme, one sample") << "btnHSVOption_None" << 1;
+    QTest::newRow("no scheme, 17 samples") << "btnHSVOption_None" << 17;
+    QTest::newRow("intermediate, one sample") << "btnHSVOption_Chuusa" << 1;
+    QTest::newRow("intermediate, 17 samples") << "btnHSVOption_Chuusa" << 17;
+    QTest::newRow("complementary, 40 samples") << "btnHSVOption_Hosyoku" << 40;
+  }
+  void samplesWithinOneFrame() {
+    QFETCH(QString, option);
+    QFETCH(int, samples);
+    w->findChild<QPushButton*>(option)->click();
+    LetSchemeTimerTick();
+    StartBurst();
+    const std::map<QObject*, int> paintsBefore = counter.paints;
+    const int rebuildsBefore = w->SchemeRow->Rebuilds();
+    const QList<QColor> rowBefore = ShownRow();
+
+    QColor last;
+    for (int i = 0; i < samples; ++i) {
+      last = Sample();
+      // Whatever reads the current colour sees this sample already.
+      QCOMPARE(w->cmdColorView->Color(), last);
+      QCOMPARE(w->SpnRed->Value(), last.red());
+      QCOMPARE(w->TrackBar_Blue->Position(), last.blue());
+    }
+    LetSchemeTimerTick();
+    QCOMPARE(counter.paints, paintsBefore);
+    QCOMPARE(w->SchemeRow->Rebuilds(), rebuildsBefore);
+    QCOMPARE(ShownRow(), rowBefore);
+
+    Frames().Frame();
+    for (const auto& [widget, paints] : counter.paints)
+      QVERIFY2(paints == paintsBefore.at(widget) + 1, qPrintable(widget->objectName()));
+    QCOMPARE(w->SchemeRow->Rebuilds(), rebuildsBefore + 1);
+    QCOMPARE(ShownRow(), ExpectedRow());
+    QCOMPARE(OnScreen(w->cmdColorView, {120, 40}), last);
+
+    // A frame with no sample since paints nothing and rebuilds nothing.
+    const std::map<QObject*, int> paintsAfter = counter.paints;
+    Frames().Frame();
+    QCoreApplication::processEvents();
+    QCOMPARE(counter.paints, paintsAfter);
+    QCOMPARE(w->SchemeRow->Rebuilds(), rebuildsBefore + 1);
+  }
+
+  // The samples after the last frame are shown when the burst ends: the
+  // picture left on screen is the last sample's, its row included.
+  void lastSampleShownAtTheEnd() {
+    w->btnHSVOption_Chuusa->click();
+    LetSchemeTimerTick();
+    StartBurst();
+    Sample();
+    LetSchemeTimerTick();
+    Frames().Frame();
+    const QColor framed = OnScreen(w->cmdColorView, {120, 40});
+    QColor last;
+    for (int i = 0; i < 5; ++i) last = Sample();
+    LetSchemeTimerTick();
+    QVERIFY(last != framed);
+    QCOMPARE(OnScreen(w->cmdColorView, {120, 40}), framed);  // still held
+
+    w->TimMouseDounTimer(nullptr);
+    QVERIFY(!Frames().Holding());
+    QCOMPARE(OnScreen(w->cmdColorView, {120, 40}), last);
+    QCOMPARE(ShownRow(), ExpectedRow());
+    const TPictureButton* first = w->SchemeRow->SchemeSwatches.front();
+    QCOMPARE(OnScreen(w->cmdColorView, first->geometry().center() - w->cmdColorView->pos()), first->Color());
+    QCOMPARE(w->txtHex->text(), QStringLiteral("%1%2%3")
+                                    .arg(last.red(), 2, 16, QLatin1Char('0'))
+                                    .arg(last.green(), 2, 16, QLatin1Char('0'))
+                                    .arg(last.blue(), 2, 16, QLatin1Char('0'))
+                                    .toUpper());
+  }
+
+  // A burst ended between a sample and the scheme timer's tick: the tick
+  // comes after the release and rebuilds at once.
+  void schemeTickAfterTheEnd() {
+    w->btnHSVOption_Ruiji->click();
+    LetSchemeTimerTick();
+    StartBurst();
+    const int rebuilds = w->SchemeRow->Rebuilds();
+    Sample();
+    w->TimMouseDounTimer(nullptr);
+    LetSchemeTimerTick();
+    QCOMPARE(w->SchemeRow->Rebuilds(), rebuilds + 1);
+    QCOMPARE(ShownRow(), ExpectedRow());
+  }
+
+  // Outside a burst nothing waits: a colour set by hand paints at once and
+  // its row is rebuilt at the timer's tick.
+  void outsideABurstNothingWaits() {
+    w->btnHSVOption_Ruisetu->click();
+    LetSchemeTimerTick();
+    const int paints = counter.paints[w->cmdColorView];
+    const int rebuilds = w->SchemeRow->Rebuilds();
+    w->SetColors(12, 34, 56);
+    LetSchemeTimerTick();
+    QTRY_VERIFY(counter.paints[w->cmdColorView] > paints);
+    QCOMPARE(w->SchemeRow->Rebuilds(), rebuilds + 1);
+    QCOMPARE(OnScreen(w->cmdColorView, {120, 40}), QColor(12, 34, 56));
+  }
+};
+
+QTEST_MAIN(TestBurstFrames)
+#include "tst_BurstFrames.moc"
