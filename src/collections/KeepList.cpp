@@ -12,6 +12,7 @@
 #include "collections/KeepColorText.h"
 #include "collections/KeepSettings.h"
 #include "collections/SwatchGrid.h"
+#include "collections/SwatchPages.h"
 #include "platform/IniFile.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Screen.h"
@@ -23,8 +24,6 @@
 namespace hb {
 
 namespace {
-
-constexpr int kSwatch = 25;
 
 // How long the synthesised click may take to come back from the display.
 constexpr int kClickWaitMs = 500;
@@ -79,7 +78,7 @@ class OutOfSight {
 } // namespace
 
 KeepList::KeepList(QObject* owner, Controls controls, SwatchFactory createSwatch)
-    : QObject(owner), c_(controls), createSwatch_(std::move(createSwatch)) {}
+    : QObject(owner), c_(controls), createSwatch_(std::move(createSwatch)), pages_(c_.pnlKeep) {}
 
 std::vector<std::uint32_t> KeepList::KeepColors() const {
   std::vector<std::uint32_t> colors;
@@ -96,8 +95,12 @@ void KeepList::AddKeepColor(const std::string& Text) {
     // half-made swatch behind.
     const auto color = KeepColorFromText(Text);
     if (!color) return;
-    TPictureButton* swatch = createSwatch_(c_.pnlKeep, FromValue(*color));
+    // Made straight on the page of its cell: a later arrangement then finds
+    // it in place (a run of adds never moves the swatches made before).
+    const TGridCell cell = NextCell(buttons_.size());
+    TPictureButton* swatch = createSwatch_(pages_.PageOfRow(cell.Top / kSwatchSize), FromValue(*color));
     if (!swatch) return;
+    pages_.Place(swatch, cell.Top / kSwatchSize, QPoint(cell.Left, 0));
     connect(swatch, &TPictureButton::MouseUp, this,
             [this, swatch](Qt::MouseButton button, Qt::MouseButtons, QPoint) {
               KeepButtonMouseUp(swatch, button);
@@ -112,24 +115,38 @@ void KeepList::AddKeepColor(const std::string& Text) {
 
 void KeepList::ArrangeKeepPanel() { ArrangeFrom(0); }
 
+TGridCell KeepList::NextCell(std::size_t index) const {
+  if (index == 0) return NextGridCell(nullptr, c_.pnlKeep->width());
+  const QPoint at = SwatchPages::PanelPos(buttons_[index - 1]);
+  const TGridCell previous{at.x(), at.y()};
+  return NextGridCell(&previous, c_.pnlKeep->width());
+}
+
 void KeepList::ArrangeFrom(std::size_t from) {
   if (buttons_.empty()) return;
   // The panel stops filling the scroll box and keeps its width.
   const int width = c_.pnlKeep->width();
-  if (width != arrangedWidth_) from = 0;
-  TGridCell previous{};
-  if (from > 0) previous = {buttons_[from - 1]->x(), buttons_[from - 1]->y()};
+  if (width != arrangedWidth_) {
+    from = 0;
+    pages_.FitWidth();
+  }
+  TGridCell cell{};
   for (std::size_t i = from; i < buttons_.size(); ++i) {
-    const TGridCell cell = NextGridCell(i == 0 ? nullptr : &previous, width);
-    TPictureButton* b = buttons_[i];
-    if (b->x() != cell.Left || b->y() != cell.Top) b->move(cell.Left, cell.Top);
-    previous = cell;
+    cell = NextCell(i);
+    pages_.Place(buttons_[i], cell.Top / kSwatchSize, QPoint(cell.Left, 0));
+  }
+  if (from == buttons_.size()) {
+    const QPoint at = SwatchPages::PanelPos(buttons_.back());
+    cell = {at.x(), at.y()};
   }
   arrangedWidth_ = width;
-  c_.pnlKeep->resize(width, previous.Top + kSwatch);
+  // Pages below the last row are left empty by a delete.
+  pages_.KeepRows(cell.Top / kSwatchSize + 1);
+  c_.pnlKeep->resize(width, cell.Top + kSwatchSize);
 }
 
 void KeepList::FillScrollBox() {
+  pages_.Clear();
   c_.pnlKeep->resize(c_.scbKeepWork->maximumViewportSize());
   arrangedWidth_ = -1;
 }
@@ -178,22 +195,21 @@ void KeepList::tbKeepClearClick() {
   c_.scbKeepWork->hide();
 
   // Only the targeted control goes (another swatch of its colour stays); the
-  // ones after it move up one place each, in order. Making every other
-  // swatch again would give the same view, at many times the cost.
+  // ones after it move up one place each, in order, each within its page or
+  // onto the page above. Making every other swatch again would give the same
+  // view, at many times the cost. The hidden scroll box keeps the moves out
+  // of sight.
   const std::size_t from = std::size_t(at - buttons_.begin());
   bar->setMaximum(int(buttons_.size()));
   buttons_.erase(at);
-  {
-    OutOfSight hidden(c_.pnlKeep);
-    delete target;
-    Step(int(from + 1));
-    if (buttons_.empty())
-      FillScrollBox();
-    else
-      ArrangeFrom(from);
-    Step(bar->maximum());
-    c_.scbKeepWork->show();
-  }
+  delete target;
+  Step(int(from + 1));
+  if (buttons_.empty())
+    FillScrollBox();
+  else
+    ArrangeFrom(from);
+  Step(bar->maximum());
+  c_.scbKeepWork->show();
   bar->hide();
 }
 
@@ -219,6 +235,7 @@ void KeepList::Clear(bool showProgress) {
     if (showProgress) Step(int(i + 1));
     EveryFewSteps(i);
   }
+  pages_.Clear();
 }
 
 void KeepList::ReadSettings(const std::string& path) {

@@ -10,6 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "collections/SwatchGrid.h"
+#include "collections/SwatchPages.h"
+
 class QAction;
 class QColor;
 class QMenu;
@@ -68,12 +71,15 @@ class KeepList : public QObject {
  private:
   // Places the swatches from index from on: the ones before it are in place.
   void ArrangeFrom(std::size_t from);
+  // The cell of swatch index, from the place of the swatch before it.
+  TGridCell NextCell(std::size_t index) const;
   void FillScrollBox();
   void Step(int position);
 
   Controls c_;
   SwatchFactory createSwatch_;
   std::vector<TPictureButton*> buttons_;
+  SwatchPages pages_;  // the swatches lie on pages of rows of pnlKeep
   QPointer<TPictureButton> target_;
   bool bulk_ = false;       // adds are arranged once at the end
   int arrangedWidth_ = -1;  // the panel width of the last arrangement

@@ -48,7 +48,7 @@ void WheelScrollBox(QScrollArea* Box, QPoint MousePos, bool Down) {
   bar->setValue(bar->value() + (Down ? line : -line));
 }
 
-TSidePanel::TSidePanel(TfrmMain& Window) : QObject(&Window), w_(Window) {
+TSidePanel::TSidePanel(TfrmMain& Window) : QObject(&Window), w_(Window), pages_(w_.pnlPallet) {
   for (QScrollArea* box : {w_.scbKeepWork, w_.scbPalletWork, w_.scbHistoryWork}) {
     const int page = ClientRect(box).height() * 9 / 10;
     box->verticalScrollBar()->setSingleStep(page / 10);
@@ -135,17 +135,8 @@ void TSidePanel::BuildPalletView(const TPalletData* Pallet) {
       for (std::size_t i = 0; i < count; ++i) {
         progress->setValue(progress->value() + 1);
         const TItemData& item = Pallet->Items[i];
-        // Rows lie on pages of the panel, the size of a page apart: Qt weighs
-        // every control against all its siblings when it paints, which over
-        // thousands of rows on one parent would grow with the square of them.
-        const int pageRow = rows % kRowsPerPage;
-        if (pageRow == 0) {
-          auto* page = new QWidget(panel);
-          page->setGeometry(0, rows * kSwatchSize, panel->width(), kRowsPerPage * kSwatchSize);
-          page->show();
-          pages_.push_back(page);
-        }
-        QWidget* page = pages_.back();
+        // Rows lie on pages of the panel (SwatchPages.h).
+        QWidget* page = pages_.PageOfRow(rows);
         // Only the low 8 bits of each value make the colour: 256 shows as 0, -1 as 255.
         TPictureButton* swatch =
             w_.CreateSwatch(page, QColor(item.R & 0xFF, item.G & 0xFF, item.B & 0xFF), item.Name);
@@ -160,9 +151,8 @@ void TSidePanel::BuildPalletView(const TPalletData* Pallet) {
         label->show();
         PalletLabels.push_back(label);
 
-        const int top = pageRow * kSwatchSize;
-        swatch->move(0, top);
-        label->move(kSwatchSize + 2, top + (kSwatchSize - label->height()) / 2);
+        pages_.Place(swatch, rows, QPoint(0, 0));
+        pages_.Place(label, rows, QPoint(kSwatchSize + 2, (kSwatchSize - label->height()) / 2));
         ++rows;
       }
     }
@@ -192,7 +182,7 @@ void TSidePanel::FreeControls(bool ProcessPendingFirst) {
   };
   free(std::exchange(PalletButtons, {}));
   free(std::exchange(PalletLabels, {}));
-  for (QWidget* page : std::exchange(pages_, {})) delete page;
+  pages_.Clear();
 }
 
 bool TSidePanel::eventFilter(QObject* Watched, QEvent* Event) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "collections/PalletFile.h"
+#include "collections/SwatchPages.h"
 
 class QLabel;
 class QScrollArea;
@@ -56,11 +57,9 @@ class TSidePanel : public QObject {
   void BuildPalletView(const TPalletData* Pallet);
   void FreeControls(bool ProcessPendingFirst);
 
-  static constexpr int kRowsPerPage = 100;
-
   TfrmMain& w_;
   PalletFolders palletFolders_;  // which folder gave each palette name
-  std::vector<QWidget*> pages_;  // the palette view's pages of rows, top down
+  SwatchPages pages_;            // the palette view's pages of rows
   int wheelRemainder_ = 0;  // eighths of a degree not yet making a notch
 };
 

@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "app/frmMain.h"
+#include "collections/KeepColorText.h"
 #include "platform/AppPaths.h"
 #include "platform/FakeScreen.h"
 #include "platform/MessageBoxes.h"
@@ -78,16 +79,26 @@ class TestKeepView : public QObject {
     return !w.isVisible();
   }
 
+  // No swatch has more than a page of rows (100 rows of four) as siblings,
+  // and pnlKeep holds no page below its last row.
+  void CheckPages(TfrmMain& w) {
+    const auto pages = w.pnlKeep->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    QCOMPARE(pages.size(), qsizetype((w.KeepButtons().size() + 399) / 400));
+    for (const QWidget* page : pages) QVERIFY(page->children().size() <= 400);
+    QCOMPARE(w.pnlKeep->findChildren<TPictureButton*>().size(), qsizetype(w.KeepButtons().size()));
+  }
+
   void CheckSwatches(TfrmMain& w, const Colors& colors) {
     QCOMPARE(Shown(w.KeepButtons()), colors);
     for (std::size_t i = 0; i < colors.size(); ++i) {
       TPictureButton* s = w.KeepButtons()[i];
-      QCOMPARE(s->parentWidget(), w.pnlKeep);
+      // On pnlKeep (through a page of its rows), where pnlKeep says.
+      QVERIFY(w.pnlKeep->isAncestorOf(s));
       QCOMPARE(s->size(), QSize(25, 25));
       QVERIFY(s->isVisibleTo(w.pnlKeep));
       QCOMPARE(s->InColor(), s->Color());
       QCOMPARE(s->Hint(), Hint(colors[i]));
-      QCOMPARE(s->pos(), QPoint(int(i % 4) * 25, int(i / 4) * 25));
+      QCOMPARE(s->mapTo(w.pnlKeep, QPoint()), QPoint(int(i % 4) * 25, int(i / 4) * 25));
     }
     if (!colors.empty()) QCOMPARE(w.pnlKeep->height(), int((colors.size() + 3) / 4) * 25);
   }
@@ -149,7 +160,7 @@ class TestKeepView : public QObject {
     for (int i = 0; i < 3; ++i) QTest::mouseClick(w->btnKeepAdd, Qt::LeftButton);
     // Five: four in the first row, the fifth at the start of the second.
     CheckSwatches(*w, {0x0080FF, 0x0080FF, 0xFF0000, 0xFF0000, 0xFF0000});
-    QCOMPARE(w->KeepButtons()[4]->pos(), QPoint(0, 25));
+    QCOMPARE(w->KeepButtons()[4]->mapTo(w->pnlKeep, QPoint()), QPoint(0, 25));
     QCOMPARE(w->pnlKeep->height(), 50);
     QCOMPARE(w->KeepColors(), (Colors{0x0080FF, 0x0080FF, 0xFF0000, 0xFF0000, 0xFF0000}));
     QVERIFY(Close(*w));
@@ -242,6 +253,49 @@ class TestKeepView : public QObject {
     // Then a new colour starts the grid again.
     w->AddKeepColor("FF0000");
     CheckSwatches(*w, {0xFF0000});
+  }
+
+  // Long lists lie on pages of rows inside pnlKeep: a delete moves swatches
+  // across the pages' edges (400 swatches a page at four a row), and a page
+  // left empty goes.
+  void deleteInALongList_data() {
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("target");
+    QTest::newRow("first of 803: every page shifts") << 803 << 0;
+    QTest::newRow("last of the first page") << 803 << 399;
+    QTest::newRow("first of the second page") << 803 << 400;
+    QTest::newRow("last page left empty") << 801 << 17;
+    QTest::newRow("the only one on the last page") << 801 << 800;
+  }
+  void deleteInALongList() {
+    QFETCH(int, count);
+    QFETCH(int, target);
+    auto w = Start(nullptr);
+    Colors colors;
+    for (int i = 0; i < count; ++i) {
+      colors.push_back(std::uint32_t(i) * 0x010203u & 0xFFFFFFu);
+      w->AddKeepColor(hb::KeepColorText(colors.back()));
+    }
+    CheckSwatches(*w, colors);
+    CheckPages(*w);
+
+    QPointer<TPictureButton> gone(w->KeepButtons()[std::size_t(target)]);
+    screen.cursor = screen.WidgetToDevice(gone, QRect(3, 3, 1, 1)).topLeft();
+    QTest::mouseClick(gone, Qt::RightButton, {}, QPoint(3, 3));
+    w->popupKeep->hide();
+    w->tbKeepClear->trigger();
+    QVERIFY(gone.isNull());
+    colors.erase(colors.begin() + target);
+    CheckSwatches(*w, colors);
+    CheckPages(*w);
+
+    // An add after it goes to the cell after the new last swatch.
+    w->AddKeepColor("0080FF");
+    colors.push_back(0x0080FF);
+    CheckSwatches(*w, colors);
+    CheckPages(*w);
+    QVERIFY(Close(*w));
+    QCOMPARE(IniCount(), int(colors.size()));
   }
 
   // ---- Clear ---------------------------------------------------------------------
