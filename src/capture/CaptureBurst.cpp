@@ -1,6 +1,7 @@
 #include "capture/CaptureBurst.h"
 
 #include "capture/FrameThrottle.h"
+#include "platform/Wakeups.h"
 #include "support/Timer.h"
 
 namespace hb {
@@ -17,6 +18,7 @@ void TCaptureBurst::Start() {
   sampler_.SetEnabled(true);
   stop_.SetEnabled(true);
   frames_->Hold();
+  SetPunctualWakeups(true);
 }
 
 void TCaptureBurst::Move(Qt::MouseButtons buttons) {
@@ -28,6 +30,7 @@ void TCaptureBurst::End() {
   sampler_.SetEnabled(false);
   sampler_.SetInterval(kIdleInterval);
   frames_->Release();
+  SetPunctualWakeups(false);
 }
 
 void TCaptureBurst::AtFrame(std::function<void()> work) { frames_->AtFrame(std::move(work)); }

@@ -6,7 +6,7 @@
 // samples in windows of 100 ms and sampling stops soon after the mouse rests.
 // The eyedropper button and the HSV chart both drive it. While a burst runs,
 // the window paints once per display frame (TFrameThrottle), and once more
-// at its end.
+// at its end, and the thread wakes from its sleeps on time (punctual wake-ups).
 
 #include <QObject>
 #include <functional>

@@ -15,6 +15,7 @@
 #include "chart/HueScheme.h"
 #include "chart/SchemeRow.h"
 #include "platform/FakeScreen.h"
+#include "platform/Wakeups.h"
 
 namespace {
 
@@ -210,6 +211,23 @@ class TestBurstFrames : public QObject {
     LetSchemeTimerTick();
     QCOMPARE(w->SchemeRow->Rebuilds(), rebuilds + 1);
     QCOMPARE(ShownRow(), ExpectedRow());
+  }
+
+  // The thread wakes on time only while a burst runs; renewing the burst
+  // (every move of a drag) keeps the slack the thread had before it, which
+  // the end gives back.
+  void punctualWakeupsOnlyDuringABurst() {
+    const unsigned long before = hb::TimerSlackNs();
+    QVERIFY(before > 1);
+    StartBurst();
+    QCOMPARE(hb::TimerSlackNs(), 1ul);
+    w->CaptureBurst->Move(Qt::LeftButton);
+    w->CaptureBurst->Move(Qt::LeftButton);
+    QCOMPARE(hb::TimerSlackNs(), 1ul);
+    w->TimMouseDounTimer(nullptr);
+    QCOMPARE(hb::TimerSlackNs(), before);
+    w->TimMouseDounTimer(nullptr);  // a second end changes nothing
+    QCOMPARE(hb::TimerSlackNs(), before);
   }
 
   // Outside a burst nothing waits: a colour set by hand paints at once and
