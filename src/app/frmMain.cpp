@@ -96,7 +96,6 @@ TfrmMain::TfrmMain(QWidget* parent) : hb::TForm(parent) {
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QStringLiteral("Huebrook"));
   SetFixedFrame(QSize(672, 671), hb::TFrame::Minimizable);
-  setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
 
   CreateToolbar();
   CreateColorView();

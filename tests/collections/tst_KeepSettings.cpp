@@ -10,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "FileBytes.h"
 #include "collections/HistoryRing.h"
 #include "collections/KeepColorText.h"
 #include "collections/KeepSettings.h"
@@ -22,17 +23,6 @@ using hb::IniFile;
 namespace {
 
 using Colors = std::vector<std::uint32_t>;
-
-std::string ReadBytes(const QString& path) {
-  std::ifstream in(path.toStdString(), std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
-void WriteBytes(const QString& path, const std::string& bytes) {
-  std::ofstream(path.toStdString(), std::ios::binary) << bytes;
-}
 
 QString Fixture(const char* name) { return QStringLiteral(HB_TEST_DATA_DIR "/keep/") + name; }
 

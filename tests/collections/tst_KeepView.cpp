@@ -13,6 +13,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "FileBytes.h"
 #include "app/frmMain.h"
 #include "collections/KeepColorText.h"
 #include "platform/AppPaths.h"
@@ -24,13 +25,6 @@
 namespace {
 
 using Colors = std::vector<std::uint32_t>;
-
-std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
 
 std::string Fixture(const char* name) {
   return ReadBytes(std::string(HB_TEST_DATA_DIR "/keep/") + name);

@@ -8,25 +8,13 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include <fstream>
-#include <sstream>
 
+#include "FileBytes.h"
 #include "XProgram.h"
 #include "app/frmMain.h"
 #include "platform/MessageBoxes.h"
 
 using namespace xprogram;
-
-namespace {
-
-std::string ReadBytes(const QString& path) {
-  std::ifstream in(path.toStdString(), std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
-} // namespace
 
 class TestKeepX11 : public QObject {
   Q_OBJECT

@@ -5,19 +5,10 @@
 #include <QtTest>
 #include <fstream>
 
+#include "FileBytes.h"
 #include "collections/PalletFile.h"
 
 namespace {
-
-void WriteBytes(const QString& path, const std::string& bytes) {
-  std::ofstream out(path.toStdString(), std::ios::binary);
-  out << bytes;
-}
-
-std::string ReadBytes(const QString& path) {
-  std::ifstream in(path.toStdString(), std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 QString DataFile(const char* name) { return QStringLiteral(HB_TEST_DATA_DIR "/") + QString::fromUtf8(name); }
 

@@ -19,6 +19,7 @@
 #include <fstream>
 #include <set>
 
+#include "FileBytes.h"
 #include "app/frmMain.h"
 #include "collections/PalletFile.h"
 #include "platform/ScreenCursor.h"
@@ -27,11 +28,6 @@
 namespace {
 
 QString Beside(const QString& name) { return QCoreApplication::applicationDirPath() + QLatin1Char('/') + name; }
-
-void WriteBytes(const QString& path, const std::string& bytes) {
-  std::ofstream out(path.toStdString(), std::ios::binary);
-  out << bytes;
-}
 
 // n colours named by their number, red counting up.
 std::string Numbered(int n) {

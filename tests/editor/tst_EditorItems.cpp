@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "FileBytes.h"
 #include "collections/GimpPalette.h"
 #include "editor/EditorItems.h"
 #include "platform/IniFile.h"
@@ -28,17 +29,6 @@ QStringList NewNames(int from, int to) {
   QStringList names;
   for (int n = from; n <= to; ++n) names << QStringLiteral("新規プラグイン#%1").arg(n);
   return names;
-}
-
-std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
 }
 
 // The entries a palette file holds, as the palette reader sees them.

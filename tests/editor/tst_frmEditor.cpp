@@ -13,6 +13,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "FileBytes.h"
 #include "app/frmMain.h"
 #include "editor/frmEditor.h"
 #include "platform/AppPaths.h"
@@ -25,17 +26,6 @@
 namespace {
 
 std::string Fixture(const char* name) { return std::string(HB_TEST_DATA_DIR "/gimp/") + name; }
-
-std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
 
 QStringList Lines(const TfrmEditor& e) {
   QStringList lines;

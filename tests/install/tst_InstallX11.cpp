@@ -47,6 +47,14 @@ Run Execute(const QString& program, const QStringList& args, const QString& work
 // The shipped palette that the user's own palette of the same name hides.
 constexpr const char* kShadowedPallet = "Webセーフカラー.hb";
 
+// The installed program, ended when the test leaves its scope, however it leaves.
+struct Running : QProcess {
+  ~Running() override {
+    kill();
+    waitForFinished();
+  }
+};
+
 class TestInstallX11 : public QObject {
   Q_OBJECT
 
@@ -224,13 +232,9 @@ class TestInstallX11 : public QObject {
     // Windows come and go while the tree is read (the splash closes): an error
     // about one that vanished meanwhile is no failure.
     XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
-    QProcess program;
+    Running program;
     Start(program);
     QVERIFY(program.waitForStarted());
-    auto stop = qScopeGuard([&] {
-      program.kill();
-      program.waitForFinished();
-    });
     const WindowInfo w = WaitForMainWindow(hand.d);
     QVERIFY2(w.id, "the installed program showed no main window");
     QCOMPARE(w.resClass, QByteArray("huebrook"));
@@ -258,13 +262,9 @@ class TestInstallX11 : public QObject {
     const std::vector<TItemData> next = hb::ReadPalletFile((shipped + '/' + system[0]).toStdString());
     QVERIFY(next.size() >= 3);
 
-    QProcess program;
+    Running program;
     Start(program);
     QVERIFY(program.waitForStarted());
-    auto stop = qScopeGuard([&] {
-      program.kill();
-      program.waitForFinished();
-    });
     const WindowInfo w = WaitForMainWindow(hand.d);
     QVERIFY(w.id);
     const QPoint origin = Origin(hand.d, w.id);
@@ -296,7 +296,7 @@ class TestInstallX11 : public QObject {
     QVERIFY2(hand.d, "no X display: run under xvfb-run");
     XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
     const QColor colour(0x12, 0xAB, 0x34);
-    QProcess first;
+    Running first;
     Start(first);
     QVERIFY(first.waitForStarted());
     WindowInfo w = WaitForMainWindow(hand.d);
@@ -320,13 +320,9 @@ class TestInstallX11 : public QObject {
     QCOMPARE(settings.readAll(), QByteArray("[Keep]\r\nCount=1\r\n0=34AB12\r\n"));
     QVERIFY(!QFileInfo::exists(root_ + QStringLiteral("/usr/bin/huebrook.ini")));
 
-    QProcess second;
+    Running second;
     Start(second);
     QVERIFY(second.waitForStarted());
-    auto stop = qScopeGuard([&] {
-      second.kill();
-      second.waitForFinished();
-    });
     w = WaitForMainWindow(hand.d);
     QVERIFY(w.id);
     origin = Origin(hand.d, w.id);

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "FileBytes.h"
 #include "platform/IniFile.h"
 
 using hb::IniDocument;
@@ -20,17 +21,6 @@ namespace {
 
 std::string S(const QByteArray& b) { return std::string(b.constData(), std::size_t(b.size())); }
 QByteArray B(const std::string& s) { return QByteArray(s.data(), qsizetype(s.size())); }
-
-std::string ReadBytes(const QString& path) {
-  std::ifstream in(path.toStdString(), std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
-void WriteBytes(const QString& path, const std::string& bytes) {
-  std::ofstream(path.toStdString(), std::ios::binary) << bytes;
-}
 
 QString DataFile(const char* name) { return QStringLiteral(HB_TEST_DATA_DIR "/") + name; }
 
