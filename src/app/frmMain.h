@@ -123,6 +123,8 @@ class TfrmMain : public hb::TForm {
   // A swatch of a side-panel view or of the hue schemes, set up the one common
   // way, shown; its click makes its colour current.
   TPictureButton* CreateSwatch(QWidget* Parent, const QColor& Color, const std::string& HintSuffix);
+  // A swatch's colour and the hint that tells it.
+  void ColorSwatch(TPictureButton* Swatch, const QColor& Color, const std::string& HintSuffix);
   void btnClicktoColorPanel(QObject* Sender);
 
   // ---- Palettes and the side panel's views (src/collections) --------------------

@@ -1,14 +1,15 @@
 #include "chart/SchemeRow.h"
 
 #include <QAbstractButton>
+#include <algorithm>
 
 #include "support/Controls.h"
 #include "support/PictureButton.h"
 
 namespace hb {
 
-TSchemeRow::TSchemeRow(QObject* parent, const Controls& controls, SwatchFactory factory)
-    : QObject(parent), controls_(controls), factory_(std::move(factory)) {}
+TSchemeRow::TSchemeRow(QObject* parent, const Controls& controls, SwatchFactory factory, SwatchColorer colorer)
+    : QObject(parent), controls_(controls), factory_(std::move(factory)), colorer_(std::move(colorer)) {}
 
 void TSchemeRow::Update() {
   ++rebuilds_;
@@ -24,6 +25,26 @@ void TSchemeRow::Update() {
     Build();
   } catch (...) {
     // The row stays as far as it got until the next rebuild.
+  }
+}
+
+void TSchemeRow::Recolor() {
+  const std::span<const int> offsets = SchemeOffsets(ChosenScheme());
+  const bool sameRow = !SchemeSwatches.empty() && offsets.size() == SchemeSwatches.size() &&
+                       SchemeColors.size() == SchemeSwatches.size() &&
+                       std::all_of(SchemeSwatches.begin(), SchemeSwatches.end(),
+                                   [](const QPointer<TPictureButton>& swatch) { return !swatch.isNull(); });
+  if (!sameRow) return Update();
+  ++rebuilds_;
+  try {
+    const THSVColor hsv = TrackBarHSV();
+    for (std::size_t i = 0; i < offsets.size(); ++i) {
+      const TRGBBytes c = SchemeColorAt(hsv, offsets[i]);
+      SchemeColors[i] = QColor(c.R, c.G, c.B);
+      colorer_(SchemeSwatches[i], SchemeColors[i]);
+    }
+  } catch (...) {
+    // As Update: the row stays as far as it got.
   }
 }
 

@@ -34,7 +34,10 @@ class TSchemeRow : public QObject {
     std::array<QAbstractButton*, 6> options;
   };
 
-  TSchemeRow(QObject* parent, const Controls& controls, SwatchFactory factory);
+  // Gives a swatch already made another colour.
+  using SwatchColorer = std::function<void(TPictureButton* swatch, const QColor& color)>;
+
+  TSchemeRow(QObject* parent, const Controls& controls, SwatchFactory factory, SwatchColorer colorer);
 
   // Colours and swatches of the row, in swatch order; entry i of
   // SchemeSwatches shows entry i of SchemeColors.
@@ -45,11 +48,16 @@ class TSchemeRow : public QObject {
   // bars' whole-number HSV, then the swatches. Never fails: whatever goes
   // wrong leaves the row as far as it got.
   void Update();
+  // The colours Update would give, painted into the swatches already there
+  // when the scheme keeps their number; otherwise Update. A sampling burst
+  // follows the colour every display frame, and making eight controls anew
+  // costs about as much as the frame's whole painting.
+  void Recolor();
   void Clear();
   void AddColor(const QColor& color);
   void Build();
 
-  // How many times Update has run.
+  // How many times the row was brought up to date (Update or Recolor).
   int Rebuilds() const { return rebuilds_; }
 
   THueScheme ChosenScheme() const;
@@ -59,6 +67,7 @@ class TSchemeRow : public QObject {
  private:
   Controls controls_;
   SwatchFactory factory_;
+  SwatchColorer colorer_;
   // Swatches taken off the row, hidden, freed at the next rebuild: a swatch's
   // click lets pending messages run, so a rebuild can come inside that very
   // click, and the swatch must outlive it.

@@ -15,19 +15,23 @@ TPictureButton* TfrmMain::CreateSwatch(QWidget* Parent, const QColor& Color,
   auto* swatch = new TPictureButton(Parent);
   swatch->resize(hb::kSwatchSize, hb::kSwatchSize);
   swatch->SetButtonStyle(cmdColorView->ButtonStyle());
-  // One colour whatever the pointer does.
-  swatch->SetColor(Color);
-  swatch->SetInColor(Color);
   swatch->setCursor(Qt::PointingHandCursor);
-  swatch->SetShowHint(true);
-  SetColorHint(swatch, HintSuffix);
-  // Names come from palette files: a name that looks like markup is shown as
-  // the text it is, never rendered (no pictures or links from a file).
-  if (Qt::mightBeRichText(swatch->Hint()))
-    swatch->SetHint(QStringLiteral("<p style='white-space:pre'>%1</p>").arg(swatch->Hint().toHtmlEscaped()));
+  ColorSwatch(swatch, Color, HintSuffix);
   connect(swatch, &QAbstractButton::clicked, this, [this, swatch] { btnClicktoColorPanel(swatch); });
   swatch->show();
   return swatch;
+}
+
+void TfrmMain::ColorSwatch(TPictureButton* Swatch, const QColor& Color, const std::string& HintSuffix) {
+  // One colour whatever the pointer does.
+  Swatch->SetColor(Color);
+  Swatch->SetInColor(Color);
+  Swatch->SetShowHint(true);
+  SetColorHint(Swatch, HintSuffix);
+  // Names come from palette files: a name that looks like markup is shown as
+  // the text it is, never rendered (no pictures or links from a file).
+  if (Qt::mightBeRichText(Swatch->Hint()))
+    Swatch->SetHint(QStringLiteral("<p style='white-space:pre'>%1</p>").arg(Swatch->Hint().toHtmlEscaped()));
 }
 
 void TfrmMain::btnClicktoColorPanel(QObject* Sender) {

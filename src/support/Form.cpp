@@ -1,20 +1,28 @@
 #include "support/Form.h"
 
 #include <QCloseEvent>
+#include <QFontDatabase>
 #include <QShowEvent>
 
 namespace hb {
 
 QFont WindowFont() {
-  static const bool substituted = [] {
-    QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"),
-                               {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"),
-                                QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic"),
-                                QStringLiteral("TakaoPGothic")});
-    return true;
+  // Looked up once. A family that is not installed sends every font match
+  // through fontconfig's slow fallback search (about a tenth of start-up), so
+  // the first installed stand-in is named directly.
+  static const QString family = [] {
+    const QString wanted = QStringLiteral("ＭＳ Ｐゴシック");
+    const QStringList standIns{QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"),
+                               QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic"),
+                               QStringLiteral("TakaoPGothic")};
+    if (QFontDatabase::hasFamily(wanted)) return wanted;
+    for (const QString& standIn : standIns)
+      if (QFontDatabase::hasFamily(standIn)) return standIn;
+    // None installed: whatever fontconfig offers for Japanese.
+    QFont::insertSubstitutions(wanted, standIns);
+    return wanted;
   }();
-  (void)substituted;
-  QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+  QFont font(family);
   font.setPixelSize(12);
   return font;
 }

@@ -6,8 +6,8 @@
 
 namespace hb {
 
-// The windows' font, "ＭＳ Ｐゴシック" at 12 pixels, standing for an installed
-// Japanese sans font.
+// The windows' font at 12 pixels: "ＭＳ Ｐゴシック" when installed, else the
+// first installed of its Japanese stand-ins (IPA P Gothic first).
 QFont WindowFont();
 
 // What a window's frame offers besides its title; none of them can be

@@ -1,5 +1,6 @@
 #include "support/StatusBar.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace hb {
@@ -26,7 +27,7 @@ void TStatusBar::SetFontColor(const QColor& color) {
   update();
 }
 
-void TStatusBar::paintEvent(QPaintEvent*) {
+void TStatusBar::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.fillRect(rect(), palette().window());
   const QColor shadow = palette().color(QPalette::Mid);
@@ -34,6 +35,9 @@ void TStatusBar::paintEvent(QPaintEvent*) {
   painter.setFont(font());
   for (std::size_t i = 0; i < widths_.size(); ++i) {
     const QRect r = PanelRect(static_cast<int>(i));
+    // A new text repaints only its panel; the others would be clipped away
+    // after laying out their texts for nothing.
+    if (!event->region().intersects(r)) continue;
     // A sunken panel: shadow on top and left, light on bottom and right.
     painter.setPen(shadow);
     painter.drawLine(r.topLeft(), r.topRight());

@@ -28,19 +28,30 @@ void TTimer::SetOnTimer(TNotifyEvent handler) {
 }
 
 void TTimer::Restart() {
+  if (ownTicks_) {
+    ownTicks_ = false;
+    StopOwnTicks();
+  }
   if (id_) {
     killTimer(id_);
     id_ = 0;
   }
-  // Short intervals need the precise timer: the eyedropper samples every millisecond.
   if (enabled_ && interval_ > 0 && onTimer_) {
-    id_ = startTimer(interval_, interval_ < 20 ? Qt::PreciseTimer : Qt::CoarseTimer);
     ++starts_;
+    if (StartOwnTicks(interval_)) {
+      ownTicks_ = true;
+      return;
+    }
+    // Short intervals need the precise timer: the eyedropper samples every millisecond.
+    id_ = startTimer(interval_, interval_ < 20 ? Qt::PreciseTimer : Qt::CoarseTimer);
   }
 }
 
 void TTimer::timerEvent(QTimerEvent* event) {
-  if (event->timerId() != id_) return;
+  if (event->timerId() == id_) Tick();
+}
+
+void TTimer::Tick() {
   // Copy: the handler may replace or clear itself.
   const TNotifyEvent handler = onTimer_;
   if (handler) handler(this);

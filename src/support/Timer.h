@@ -21,13 +21,19 @@ class TTimer : public QObject {
   void SetInterval(int interval);
   void SetOnTimer(TNotifyEvent handler);
   // Whether the underlying timer is running (enabled, interval and handler).
-  bool Running() const { return id_ != 0; }
+  bool Running() const { return id_ != 0 || ownTicks_; }
   // How many times the underlying timer was started: each start begins a
   // full interval, so a running timer that is not restarted keeps its phase.
   int Starts() const { return starts_; }
 
  protected:
   void timerEvent(QTimerEvent* event) override;
+  // A timer that has better ticks of its own for this interval starts them
+  // here and answers true; each of them calls Tick. StopOwnTicks ends them.
+  virtual bool StartOwnTicks(int /*interval*/) { return false; }
+  virtual void StopOwnTicks() {}
+  // Runs the handler, as each tick does.
+  void Tick();
 
  private:
   void Restart();
@@ -36,6 +42,7 @@ class TTimer : public QObject {
   bool enabled_ = false;
   int interval_;
   int id_ = 0;
+  bool ownTicks_ = false;
   int starts_ = 0;
 };
 

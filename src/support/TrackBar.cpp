@@ -1,5 +1,7 @@
 #include "support/TrackBar.h"
 
+#include <QPainter>
+#include <QStyleOptionSlider>
 #include <QWheelEvent>
 
 namespace hb {
@@ -30,6 +32,43 @@ TTrackBar::TTrackBar(QWidget* parent, int min, int max, int pageStep)
     if (OnChange) OnChange(this);
     stepFrom_.reset();
   });
+}
+
+void TTrackBar::paintEvent(QPaintEvent*) {
+  // A tick at every position is hundreds of lines, which cost several times
+  // the rest of the slider; they change only with the range, size or
+  // palette, so they are drawn once and copied after. A sampling burst
+  // repaints the ten track bars every display frame.
+  QStyleOptionSlider option;
+  initStyleOption(&option);
+  QPainter painter(this);
+  if (tickPosition() != NoTicks) {
+    const TickLook look{size(),
+                        devicePixelRatioF(),
+                        minimum(),
+                        maximum(),
+                        tickInterval(),
+                        singleStep(),
+                        pageStep(),
+                        int(tickPosition()),
+                        int(orientation()),
+                        int(layoutDirection()),
+                        invertedAppearance(),
+                        option.palette.color(QPalette::Window).rgba()};
+    if (ticks_.isNull() || !(look == tickLook_)) {
+      tickLook_ = look;
+      ticks_ = QPixmap(size() * look.pixelRatio);
+      ticks_.setDevicePixelRatio(look.pixelRatio);
+      ticks_.fill(Qt::transparent);
+      QPainter ticksPainter(&ticks_);
+      QStyleOptionSlider ticksOption = option;
+      ticksOption.subControls = QStyle::SC_SliderTickmarks;
+      style()->drawComplexControl(QStyle::CC_Slider, &ticksOption, &ticksPainter, this);
+    }
+    painter.drawPixmap(0, 0, ticks_);
+  }
+  option.subControls = QStyle::SC_SliderGroove | QStyle::SC_SliderHandle;
+  style()->drawComplexControl(QStyle::CC_Slider, &option, &painter, this);
 }
 
 void TTrackBar::wheelEvent(QWheelEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QSlider>
 #include <optional>
 #include <utility>
@@ -24,8 +25,22 @@ class TTrackBar : public QSlider {
 
  protected:
   void wheelEvent(QWheelEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
+  // The ticks, drawn by the style once for the look they depend on.
+  struct TickLook {
+    QSize size;
+    qreal pixelRatio = 0;
+    int minimum = 0, maximum = 0, tickInterval = 0, singleStep = 0, pageStep = 0;
+    int tickPosition = 0, orientation = 0, direction = 0;
+    bool upsideDown = false;
+    QRgb window = 0;
+    bool operator==(const TickLook&) const = default;
+  };
+  TickLook tickLook_;
+  QPixmap ticks_;
+
   std::optional<std::pair<int, int>> pendingStep_;  // from, to
   std::optional<int> stepFrom_;
   bool inWheel_ = false;

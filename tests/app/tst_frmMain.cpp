@@ -7,6 +7,8 @@
 #include <QWheelEvent>
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -558,6 +560,12 @@ class TestFrmMain : public QObject {
     QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(w->windowFlags() & Qt::WindowMinimizeButtonHint);
     QCOMPARE(w->font().pixelSize(), 12);
+    // An installed family, so no text waits for the font fallback search;
+    // with IPA P Gothic present it is the one.
+    if (QFontDatabase::hasFamily(QStringLiteral("IPAPGothic"))) {
+      QCOMPARE(QFontInfo(w->font()).family(), w->font().family());
+      QVERIFY(QFontDatabase::hasFamily(w->font().family()));
+    }
     // The side panel's views are the sizes the swatch grids are laid out for.
     QCOMPARE(w->pnlKeep->size(), QSize(121, 139));
     QCOMPARE(w->pnlPallet->size(), QSize(121, 196));

@@ -4,6 +4,7 @@
 // frames are given by hand (the frame timer never runs here) and the samples
 // are taken by calling the sampler's tick, so nothing depends on timing.
 
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QtTest>
@@ -168,6 +169,43 @@ class TestBurstFrames : public QObject {
     QCoreApplication::processEvents();
     QCOMPARE(counter.paints, paintsAfter);
     QCOMPARE(w->SchemeRow->Rebuilds(), rebuildsBefore + 1);
+  }
+
+  // Inside a burst the row is recoloured in the swatches it has, hints
+  // included; a scheme with another number of swatches gets a new row.
+  void rowFollowsInPlaceDuringABurst_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("during");
+    QTest::addColumn<bool>("sameSwatches");
+    QTest::newRow("intermediate kept") << "btnHSVOption_Chuusa" << "" << true;
+    QTest::newRow("complementary kept") << "btnHSVOption_Hosyoku" << "" << true;
+    QTest::newRow("adjacent, then intermediate") << "btnHSVOption_Ruiji" << "btnHSVOption_Chuusa" << false;
+    QTest::newRow("intermediate, then none") << "btnHSVOption_Chuusa" << "btnHSVOption_None" << false;
+  }
+  void rowFollowsInPlaceDuringABurst() {
+    QFETCH(QString, before);
+    QFETCH(QString, during);
+    QFETCH(bool, sameSwatches);
+    w->findChild<QPushButton*>(before)->click();
+    LetSchemeTimerTick();
+    StartBurst();
+    const std::vector<QPointer<TPictureButton>> swatches = w->SchemeRow->SchemeSwatches;
+    const QList<QColor> rowBefore = ShownRow();
+    if (!during.isEmpty()) w->findChild<QPushButton*>(during)->click();
+    Sample();
+    LetSchemeTimerTick();
+    Frames().Frame();
+    QCOMPARE(ShownRow(), ExpectedRow());
+    QVERIFY(ShownRow() != rowBefore);
+    QCOMPARE(w->SchemeRow->SchemeSwatches == swatches, sameSwatches);
+    for (const auto& swatch : w->SchemeRow->SchemeSwatches) {
+      const QColor c = swatch->Color();
+      QCOMPARE(swatch->InColor(), c);
+      QCOMPARE(swatch->Hint(), QStringLiteral("R:%1 G:%2 B:%3").arg(c.red()).arg(c.green()).arg(c.blue()));
+      QVERIFY(swatch->isVisible());
+    }
+    w->TimMouseDounTimer(nullptr);
+    QCOMPARE(ShownRow(), ExpectedRow());
   }
 
   // The samples after the last frame are shown when the burst ends: the

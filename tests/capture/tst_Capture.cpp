@@ -79,6 +79,8 @@ class TestCapture : public QObject {
     QCOMPARE(w->abfColorPicker1->Interval(), 1);
     QVERIFY(w->abfColorPicker1->Enabled());
     QVERIFY(w->TimMouseDoun->Enabled());
+    // The burst's samples come on the kernel's clock.
+    QVERIFY(w->abfColorPicker1->Punctual());
     QTRY_COMPARE(w->cmdColorView->Color(), At(screen.image, {100, 50}));
     QTest::mouseRelease(w->btnColorCapture, Qt::LeftButton);
     QCOMPARE(w->btnColorCapture->PictureLeft(), -1);
@@ -87,6 +89,8 @@ class TestCapture : public QObject {
     PointAt({300, 200});
     QTRY_COMPARE(w->cmdColorView->Color(), At(screen.image, {300, 200}));
     QTRY_VERIFY_WITH_TIMEOUT(BurstOver(), 1000);
+    QVERIFY(!w->abfColorPicker1->Punctual());
+    QVERIFY(!w->abfColorPicker1->Running());
     // Without a burst nothing samples.
     PointAt({10, 10});
     const int reads = screen.pixelReads;
