@@ -42,7 +42,7 @@ void ChooseIntermediate() {
 // One rebuild as the timer's tick runs it outside a burst: the old swatches
 // go, eight new ones are made at the hue the bars show now. Inside a burst
 // (a drag) the frame recolours the eight in place instead.
-void SchemeRow(benchmark::State& state, bool inPlace) {
+void FollowColour(benchmark::State& state, bool inPlace) {
   ChooseIntermediate();
   int red = 0;
   for (auto _ : state) {
@@ -57,8 +57,8 @@ void SchemeRow(benchmark::State& state, bool inPlace) {
   }
   state.counters["swatches"] = double(Window()->SchemeRow->SchemeSwatches.size());
 }
-void BM_SchemeRebuild(benchmark::State& state) { SchemeRow(state, false); }
-void BM_SchemeRecolorInBurst(benchmark::State& state) { SchemeRow(state, true); }
+void BM_SchemeRebuild(benchmark::State& state) { FollowColour(state, false); }
+void BM_SchemeRecolorInBurst(benchmark::State& state) { FollowColour(state, true); }
 BENCHMARK(BM_SchemeRebuild)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_SchemeRecolorInBurst)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 

@@ -2,8 +2,6 @@
 
 #include "platform/Screen.h"
 
-TScreenColorPicker::~TScreenColorPicker() { punctual_.Stop(); }
-
 std::uint32_t TScreenColorPicker::ColorUnderCursor() const { return hb::TheScreen().PixelUnderCursor(); }
 
 bool TScreenColorPicker::StartOwnTicks(int interval) {

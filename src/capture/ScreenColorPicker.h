@@ -13,7 +13,6 @@ class TScreenColorPicker : public hb::TTimer {
   Q_OBJECT
  public:
   using hb::TTimer::TTimer;
-  ~TScreenColorPicker() override;
 
   // The colour of the screen pixel under the cursor's hot spot, red in the
   // low byte; black when the screen cannot be read.

@@ -16,24 +16,25 @@ void TGroupBox::paintEvent(QPaintEvent* event) {
   const QFontMetrics metrics(font());
   const int lineY = metrics.height() / 2;
   const QRect frame(0, lineY, width() - 1, height() - lineY - 1);
-  const int textWidth = caption_.isEmpty() ? 0 : metrics.horizontalAdvance(caption_);
-  const QRect textRect(8, 0, textWidth + 4, metrics.height());
   // A control inside that changes repaints only its own area here: when that
-  // touches neither the frame's lines nor the caption, nothing would show.
+  // touches neither the frame's lines nor the caption's band, nothing would
+  // show, and the caption is not even measured.
   const QRect inside = frame.adjusted(2, 2, -2, -2);
+  const QRect captionBand(0, 0, width(), metrics.height());
   const QRegion& region = event->region();
-  if ((caption_.isEmpty() || !region.intersects(textRect)) && (region - QRegion(inside)).isEmpty()) return;
+  if ((caption_.isEmpty() || !region.intersects(captionBand)) && (region - QRegion(inside)).isEmpty()) return;
   QPainter painter(this);
   // Etched: a shadow line with a light line inside and below it.
   painter.setPen(palette().color(QPalette::Mid));
   painter.drawRect(frame.adjusted(0, 0, -1, -1));
   painter.setPen(palette().color(QPalette::Light));
   painter.drawRect(frame.adjusted(1, 1, 0, 0));
-  if (!caption_.isEmpty() && region.intersects(textRect)) {
-    painter.fillRect(textRect, palette().window());
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-    painter.drawText(textRect, Qt::AlignCenter, caption_);
-  }
+  if (caption_.isEmpty()) return;
+  const QRect textRect(8, 0, metrics.horizontalAdvance(caption_) + 4, metrics.height());
+  if (!region.intersects(textRect)) return;
+  painter.fillRect(textRect, palette().window());
+  painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+  painter.drawText(textRect, Qt::AlignCenter, caption_);
 }
 
 QRect TGroupBox::ClientRect() const {

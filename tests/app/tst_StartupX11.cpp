@@ -4,38 +4,7 @@
 #include <QProcess>
 #include <QtTest>
 
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-
-namespace {
-
-struct Found {
-  bool mapped = false;
-  int width = 0;
-  int height = 0;
-};
-
-// Looks through the root window's children for a mapped window titled title.
-Found FindWindow(Display* display, const char* title) {
-  Found found;
-  Window root = DefaultRootWindow(display), parent = 0, *children = nullptr;
-  unsigned count = 0;
-  if (!XQueryTree(display, root, &root, &parent, &children, &count)) return found;
-  for (unsigned i = 0; i < count && !found.mapped; ++i) {
-    char* name = nullptr;
-    if (XFetchName(display, children[i], &name) && name) {
-      XWindowAttributes attributes;
-      if (std::string(name) == title && XGetWindowAttributes(display, children[i], &attributes) &&
-          attributes.map_state == IsViewable)
-        found = {true, attributes.width, attributes.height};
-      XFree(name);
-    }
-  }
-  if (children) XFree(children);
-  return found;
-}
-
-} // namespace
+#include "XProgram.h"
 
 class TestStartupX11 : public QObject {
   Q_OBJECT
@@ -49,21 +18,14 @@ class TestStartupX11 : public QObject {
     QProcess program;
     program.start(QStringLiteral(HB_EXECUTABLE), {});
     QVERIFY(program.waitForStarted());
-    Found found;
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 20000) {
-      found = FindWindow(display, "Huebrook");
-      // The splash carries the same title; the main window is the big one.
-      if (found.mapped && found.width == 672) break;
-      QTest::qWait(20);
-    }
+    // The splash carries the same title; the main window is the big one.
+    const xprogram::WindowInfo found = xprogram::WaitForMainWindow(display, 20000);
     program.kill();
     program.waitForFinished();
     XCloseDisplay(display);
-    QVERIFY(found.mapped);
-    QCOMPARE(found.width, 672);
-    QCOMPARE(found.height, 671);
+    QVERIFY(found.id);
+    QCOMPARE(found.rect.width(), 672);
+    QCOMPARE(found.rect.height(), 671);
   }
 };
 

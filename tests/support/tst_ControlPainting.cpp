@@ -38,6 +38,11 @@ QString FirstDifference(const QImage& a, const QImage& b, const QRegion& region)
   return {};
 }
 
+// Where a repaint of only the area differs, inside it, from a whole one.
+QString PartAgainstWhole(QWidget& widget, const QRect& area) {
+  return FirstDifference(Render(widget, area), Render(widget), area);
+}
+
 // A plain slider set up as the track bar is.
 void Match(QSlider& plain, const hb::TTrackBar& bar) {
   plain.setRange(bar.minimum(), bar.maximum());
@@ -116,9 +121,7 @@ class TestControlPainting : public QObject {
     bar.SetPanelText(0, QStringLiteral("Webセーフカラー"));
     bar.SetPanelText(1, QStringLiteral("コントラスト比 21.0:1"));
     bar.SetPanelText(2, QStringLiteral("R:255 G:128 B:0"));
-    const QImage whole = Render(bar);
-    const QImage part = Render(bar, area);
-    const QString difference = FirstDifference(part, whole, area);
+    const QString difference = PartAgainstWhole(bar, area);
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
   }
 
@@ -135,9 +138,7 @@ class TestControlPainting : public QObject {
     QFETCH(QRect, area);
     hb::TGroupBox box(nullptr, QStringLiteral("RGB値"));
     box.resize(200, 120);
-    const QImage whole = Render(box);
-    const QImage part = Render(box, area);
-    const QString difference = FirstDifference(part, whole, area);
+    const QString difference = PartAgainstWhole(box, area);
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
   }
 
