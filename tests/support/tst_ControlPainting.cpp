@@ -129,7 +129,9 @@ class TestControlPainting : public QObject {
     QTest::addColumn<QRect>("area");
     QTest::newRow("inside, clear of the lines") << QRect(20, 30, 100, 60);
     QTest::newRow("across the left lines") << QRect(0, 30, 10, 20);
+    QTest::newRow("the inner left line and inward") << QRect(1, 30, 4, 10);
     QTest::newRow("on the caption only") << QRect(12, 0, 20, 6);
+    QTest::newRow("the caption's lower half, inside the frame") << QRect(10, 9, 20, 4);
     QTest::newRow("the bottom-right corner") << QRect(190, 110, 10, 10);
     QTest::newRow("the right lines, one pixel wide") << QRect(199, 50, 1, 1);
     QTest::newRow("the whole box") << QRect(0, 0, 200, 120);
