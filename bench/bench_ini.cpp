@@ -10,8 +10,8 @@
 #include <string>
 #include <unistd.h>
 
-#include "platform/CodePage.h"
-#include "platform/IniFile.h"
+#include "text/CodePage.h"
+#include "settings/IniFile.h"
 
 namespace {
 

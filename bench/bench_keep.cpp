@@ -16,6 +16,7 @@
 
 #include "MainWindowBench.h"
 #include "collections/KeepList.h"
+#include "color/Swatches.h"
 #include "collections/KeepColorText.h"
 #include "support/PictureButton.h"
 
@@ -36,13 +37,11 @@ std::string SettingsWith(int count) {
 }
 
 // A keep list on the window's own keep view, made the way the window makes it.
-hb::KeepList& List() {
-  static hb::KeepList* list = [] {
+hb::TKeepList& List() {
+  static hb::TKeepList* list = [] {
     TfrmMain* w = frmMain;
-    return new hb::KeepList(w, {w->pnlKeep, w->scbKeepWork, w->StatusProgressBar1, w->popupKeep, w->tbKeepClear},
-                            [w](QWidget* parent, const QColor& color) {
-                              return w->CreateSwatch(parent, color, std::string());
-                            });
+    return new hb::TKeepList(w, {w->pnlKeep, w->scbKeepWork, w->StatusProgressBar1, w->popupKeep, w->tbKeepClear},
+                             *w->Swatches, [](TPictureButton*, Qt::MouseButton) {});
   }();
   return *list;
 }
@@ -91,11 +90,11 @@ void BM_KeepDeleteOne(benchmark::State& state) {
     List().Clear();
     List().ReadSettings(path);
     PaintNow();
-    TPictureButton* target = List().KeepButtons()[List().KeepButtons().size() / 2];
+    TPictureButton* target = List().Buttons()[List().Buttons().size() / 2];
     // The menu's target, as a right-button release sets it (without the menu).
-    List().SetKeepTargetForTesting(target);
+    List().SetTargetForTesting(target);
     state.ResumeTiming();
-    List().tbKeepClearClick();
+    List().DeleteTarget();
     PaintNow();
   }
   List().Clear();
@@ -116,8 +115,8 @@ void BM_KeepAddOne(benchmark::State& state) {
     PaintNow();
     // Back to the same length for the next add.
     state.PauseTiming();
-    List().SetKeepTargetForTesting(List().KeepButtons().back());
-    List().tbKeepClearClick();
+    List().SetTargetForTesting(List().Buttons().back());
+    List().DeleteTarget();
     PaintNow();
     state.ResumeTiming();
   }

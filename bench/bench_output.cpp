@@ -25,9 +25,10 @@
 
 #include "MainWindowBench.h"
 #include "chart/SchemeRow.h"
+#include "color/CurrentColor.h"
 #include "output/ColorImageFile.h"
 #include "output/ColorImageFormat.h"
-#include "platform/IniFile.h"
+#include "settings/IniFile.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ void FollowColour(benchmark::State& state, bool inPlace) {
     Window()->SetColors(red, 90, 200);
     state.ResumeTiming();
     if (inPlace)
-      Window()->SchemeRow->Recolor();
+      Window()->SchemeRow->Recolor(Window()->CurrentColor->TrackBarHSV());
     else
       Window()->UpdateSchemeSwatches();
   }

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <string>
 
-#include "platform/AppPaths.h"
+#include "settings/AppPaths.h"
 
 namespace {
 

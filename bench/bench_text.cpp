@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "platform/CodePage.h"
-#include "support/CharText.h"
-#include "support/StringCut.h"
+#include "text/CodePage.h"
+#include "text/CharText.h"
+#include "text/StringCut.h"
 
 namespace {
 

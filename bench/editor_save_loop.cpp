@@ -10,7 +10,7 @@
 #include <string>
 
 #include "editor/EditorItems.h"
-#include "platform/IniFile.h"
+#include "settings/IniFile.h"
 
 namespace {
 

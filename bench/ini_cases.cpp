@@ -22,7 +22,7 @@
 #include <random>
 #include <string>
 
-#include "platform/IniFile.h"
+#include "settings/IniFile.h"
 
 namespace {
 

@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/IniDocument.h"
+#include "settings/IniDocument.h"
 
 namespace {
 

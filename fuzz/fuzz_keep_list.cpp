@@ -12,7 +12,7 @@
 
 #include "collections/KeepColorText.h"
 #include "collections/KeepSettings.h"
-#include "platform/IniDocument.h"
+#include "settings/IniDocument.h"
 
 namespace {
 

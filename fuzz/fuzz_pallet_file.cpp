@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "collections/PalletFile.h"
-#include "platform/IniDocument.h"
+#include "settings/IniDocument.h"
 #include "support/FindFile.h"
 
 namespace {

@@ -14,9 +14,9 @@
 #include <string_view>
 #include <vector>
 
-#include "support/CharText.h"
-#include "support/ReducePathName.h"
-#include "support/StringCut.h"
+#include "text/CharText.h"
+#include "text/ReducePathName.h"
+#include "text/StringCut.h"
 
 namespace {
 

@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "color/ColorConvert.h"
-#include "platform/CodePage.h"
-#include "platform/IniFile.h"
+#include "text/CodePage.h"
+#include "settings/IniFile.h"
 
 namespace {
 

@@ -1,19 +1,18 @@
 #pragma once
-// The main window. One class holds the handlers of every feature; each
-// feature's methods are defined in that feature's folder (colour
-// synchronisation in src/color, ...). This header is organised by feature.
-// A feature's state and logic live in a small class of its own folder that
-// the window owns; it is only forward-declared here.
+// The main window: the design's one class with the handlers of every
+// feature, on top of the program. It lays out the controls, hands each
+// feature its own controls (a narrow seam) and forwards the handlers to the
+// feature's class; the features know nothing of it. Its methods are defined
+// in src/app, one file per feature; this header is organised the same way.
 
 #include <QWidget>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
-#include "color/ColorValue.h"
 #include "support/Controls.h"
 #include "support/PictureButton.h"
+#include "values/ColorValue.h"
 
 class QAction;
 class QButtonGroup;
@@ -26,26 +25,27 @@ class QPushButton;
 class QScrollArea;
 class QToolBar;
 class TfrmCaption;
+class TfrmEditor;
+class TfrmVersion;
 class TFindFile;
 class TScreenColorPicker;
 struct TPalletData;
 struct TSearchRec;
-namespace hb {
-class ColorHistory;
-class KeepList;
-} // namespace hb
-class TfrmEditor;
-class TfrmVersion;
 
 namespace hb {
 class TCaptureBurst;
-class TPortalPick;
-class TSidePanel;
+class TColorHistory;
+class TColorPortal;
 class TColorOutput;
+class TCurrentColor;
+class TKeepList;
 class TSaveDialog;
 class TSchemeRow;
+class TScreenPicking;
+class TSidePanel;
+class TSwatches;
 struct THSVColor;
-}
+} // namespace hb
 
 class TfrmMain : public hb::TForm {
   Q_OBJECT
@@ -53,27 +53,23 @@ class TfrmMain : public hb::TForm {
   explicit TfrmMain(QWidget* parent = nullptr);
   ~TfrmMain() override;
 
-  // ---- Start-up (src/app) ---------------------------------------------------
+  // ---- Start-up and toolbar commands (frmMain.cpp) ----------------------------
   // The start-up step now running; the splash window shows it.
   std::string StatusText;
   void FormCreate(QObject* Sender);
-
-  // ---- Toolbar commands (src/app) -------------------------------------------
   void TBHelpClick(QObject* Sender);
   void TB_EndClick(QObject* Sender);
 
-  // ---- Version dialog and palette editor (src/app/frmMainWindows.cpp) ---------
+  // ---- Version dialog and palette editor (frmMainWindows.cpp) -------------------
   void TBItem3Click(QObject* Sender);
   void TB_PlugInEditorClick(QObject* Sender);
   // Connects the two windows, created hidden, to this one: they disable and
   // enable it, and the editor reads the kept colours through KeepColors.
   void AttachSecondaryWindows(TfrmVersion* Version, TfrmEditor* Editor);
 
-  // ---- Current colour and control synchronisation (src/color) ----------------
-  TColorData PendingColor{-1, -1, -1};
+  // ---- Current colour (frmMainColor.cpp) ----------------------------------------
+  hb::TCurrentColor* CurrentColor = nullptr;
   void SetColors(int R, int G, int B);
-  void ClearPendingColor();
-  void ApplyPendingColor();
   void HookChangeEvents(bool Hook);
   void TrackBar_RGBChange(QObject* Sender);
   void SpnRGBChange(QObject* Sender);
@@ -84,18 +80,19 @@ class TfrmMain : public hb::TForm {
   void cmdResetClick(QObject* Sender);
   void cmdSetHexClick(QObject* Sender);
   void SetColorFromHex(const std::string& Text);
-  std::string ColorDataToHex(const TColorData& Color) const;
   void SetColorHint(TPictureButton* Button, const std::string& Suffix);
-  int HexToInt(const std::string& Text) const;
+  int RefreshCount() const;
+  int RefreshDepth() const;
+  int MaxRefreshDepth() const;
 
-  // Test seams of the refresh: a hook called before each of its steps (it may
-  // throw to stand for a failure), and how deeply refreshes were ever nested.
-  std::function<void(int step)> ApplyStepHookForTesting;
-  int RefreshDepth() const { return refreshDepth_; }
-  int MaxRefreshDepth() const { return maxRefreshDepth_; }
-  int RefreshCount() const { return refreshCount_; }
-
-  // ---- Screen colour capture (src/capture) -----------------------------------
+  // ---- Screen colour capture and chart picking (frmMainCapture.cpp) --------------
+  // The sampling bursts of the eyedropper and the chart.
+  hb::TCaptureBurst* CaptureBurst = nullptr;
+  // Picking on the screen: through X11 or the desktop portal, chosen at start-up.
+  hb::TScreenPicking* Picking = nullptr;
+  // Chooses how the screen is picked (portal: the desktop portal's client to
+  // use, nullptr for the session bus's).
+  void UseScreenPicking(bool ThroughPortal, hb::TColorPortal* Portal = nullptr);
   void StartScreenPick(bool ConfineToChart);
   void abfColorPicker1Timer(QObject* Sender);
   void TimMouseDounTimer(QObject* Sender);
@@ -106,28 +103,24 @@ class TfrmMain : public hb::TForm {
   void btn_DynamicCaptureClick(QObject* Sender);
   void cmdGetColorFromDisplay_DynamicClick(QObject* Sender);
   void SetColorControlsEnabled(bool Enabled);
-  // The sampling bursts of the eyedropper and the chart (owned by the window).
-  hb::TCaptureBurst* CaptureBurst = nullptr;
   // Lets the still capture window hide this window while it copies the screen,
   // set the colour picked in it, and show this window again when it closes.
   void AttachStillCapture(TfrmCaption* Caption);
-  // Picking through the desktop portal in a Wayland session (owned by the window).
-  hb::TPortalPick* PortalPick = nullptr;
-
-  // ---- HSV chart picking (src/chart) --------------------------------------------
   void imgHSVMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::MouseButtons Shift, int X, int Y);
   void imgHSVMouseMove(QObject* Sender, Qt::MouseButtons Shift, int X, int Y);
   void imgHSVMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::MouseButtons Shift, int X, int Y);
 
-  // ---- Swatches (src/collections) ----------------------------------------------
-  // A swatch of a side-panel view or of the hue schemes, set up the one common
-  // way, shown; its click makes its colour current.
-  TPictureButton* CreateSwatch(QWidget* Parent, const QColor& Color, const std::string& HintSuffix);
-  // A swatch's colour and the hint that tells it.
-  void ColorSwatch(TPictureButton* Swatch, const QColor& Color, const std::string& HintSuffix);
+  // ---- Swatches and hue schemes (frmMainSwatches.cpp, frmMainScheme.cpp) ---------
+  // Every swatch of the side panel and the scheme row is made here.
+  hb::TSwatches* Swatches = nullptr;
   void btnClicktoColorPanel(QObject* Sender);
+  hb::TSchemeRow* SchemeRow = nullptr;
+  void timOptionPanelTimer(QObject* Sender);
+  void btnHSVOptionS_Click(QObject* Sender);
+  void UpdateSchemeSwatches();
+  QColor SchemeColorAt(hb::THSVColor HSV, int Offset) const;
 
-  // ---- Palettes and the side panel's views (src/collections) --------------------
+  // ---- Palettes and the side panel's views (frmMainPallets.cpp) ------------------
   TFindFile* FindFile1 = nullptr;
   hb::TSidePanel* SidePanel = nullptr;
   void FindFile1Find(const std::string& FileName, const std::string& Path, TSearchRec Search, bool& Cancel);
@@ -142,17 +135,8 @@ class TfrmMain : public hb::TForm {
   const std::vector<QLabel*>& PalletLabels() const;
   // Frees the palette view's controls one by one (when the window closes).
   void FreePalletView();
-  // ---- Hue-scheme swatches (src/chart) -----------------------------------------
-  hb::TSchemeRow* SchemeRow = nullptr;
-  void timOptionPanelTimer(QObject* Sender);
-  void btnHSVOptionS_Click(QObject* Sender);
-  void UpdateSchemeSwatches();
-  void ClearSchemeSwatches();
-  QColor SchemeColorAt(hb::THSVColor HSV, int Offset) const;
-  void AddSchemeColor(const QColor& Color);
-  void BuildSchemeSwatches();
 
-  // ---- Colour codes to the clipboard, colour image file (src/output) -----------
+  // ---- Colour codes to the clipboard, colour image file (frmMainOutput.cpp) -------
   hb::TColorOutput* ColorOutput = nullptr;
   hb::TSaveDialog* SaveDialog1 = nullptr;
   QMenu* TBPopupMenu1 = nullptr;
@@ -170,7 +154,7 @@ class TfrmMain : public hb::TForm {
   void TB_Out_VBCodeClick(QObject* Sender);
   void TB_SaveColorImageClick(QObject* Sender);
 
-  // ---- Keep list and settings file (src/collections) -------------------------
+  // ---- Keep list, settings file and colour history (frmMainKeep.cpp) --------------
   const std::vector<TPictureButton*>& KeepButtons() const;
   TPictureButton* KeepTarget() const;
   // The kept colours in order, red in the low byte (what the editor imports).
@@ -183,8 +167,6 @@ class TfrmMain : public hb::TForm {
   void tbKeepClearClick(QObject* Sender);
   // Writes the keep list to the settings file and frees the side panel's swatches.
   void FormCloseQuery(QObject* Sender, bool& CanClose) override;
-
-  // ---- Colour history (src/collections) ----------------------------------------
   const std::vector<TPictureButton*>& HistoryButtons() const;
   void timHistoryTimer(QObject* Sender);
   void RecordHistory();
@@ -292,6 +274,7 @@ class TfrmMain : public hb::TForm {
   hb::TTimer* timHistory = nullptr;
 
  private:
+  // Layout (frmMainLayout.cpp).
   void CreateToolbar();
   void CreateColorView();
   void CreateSidePanel();
@@ -303,24 +286,20 @@ class TfrmMain : public hb::TForm {
   void CreateStatusBar();
   void CreateTimersAndMenus();
   void NameControls();
+  // Each feature's class made and its handlers wired, in the feature's file.
   void WireHandlers();
+  void WireColor();
+  void WireSwatches();
   void WireCapture();
   void WireChart();
   void WirePallets();
   void WireScheme();
   void WireOutput();
-
-  // Keep list and settings file; colour history.
   void WireKeep();
-  void WireHistory();
-  std::string SettingsFileName() const;
   void ReadKeepSettings();
-  hb::KeepList* keepList_ = nullptr;
-  hb::ColorHistory* history_ = nullptr;
 
-  int refreshDepth_ = 0;
-  int maxRefreshDepth_ = 0;
-  int refreshCount_ = 0;
+  hb::TKeepList* keepList_ = nullptr;
+  hb::TColorHistory* history_ = nullptr;
 };
 
 // The one main window; set as soon as its construction starts.

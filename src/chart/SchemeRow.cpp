@@ -3,47 +3,45 @@
 #include <QAbstractButton>
 #include <algorithm>
 
-#include "support/Controls.h"
+#include "color/Swatches.h"
 #include "support/PictureButton.h"
 
 namespace hb {
 
-TSchemeRow::TSchemeRow(QObject* parent, const Controls& controls, SwatchFactory factory, SwatchColorer colorer)
-    : QObject(parent), controls_(controls), factory_(std::move(factory)), colorer_(std::move(colorer)) {}
+TSchemeRow::TSchemeRow(QObject* parent, const Controls& controls, const TSwatches& swatches)
+    : QObject(parent), controls_(controls), swatches_(swatches) {}
 
-void TSchemeRow::Update() {
+void TSchemeRow::Update(THSVColor hsv) {
   ++rebuilds_;
   try {
     for (QPointer<TPictureButton>& swatch : retired_) delete swatch.data();
     retired_.clear();
     Clear();
-    const THSVColor hsv = TrackBarHSV();
     for (int offset : SchemeOffsets(ChosenScheme())) {
       const TRGBBytes c = SchemeColorAt(hsv, offset);
       AddColor(QColor(c.R, c.G, c.B));
     }
     Build();
-  } catch (...) {
+  } catch (const std::exception&) {
     // The row stays as far as it got until the next rebuild.
   }
 }
 
-void TSchemeRow::Recolor() {
+void TSchemeRow::Recolor(THSVColor hsv) {
   const std::span<const int> offsets = SchemeOffsets(ChosenScheme());
   const bool sameRow = !SchemeSwatches.empty() && offsets.size() == SchemeSwatches.size() &&
                        SchemeColors.size() == SchemeSwatches.size() &&
                        std::all_of(SchemeSwatches.begin(), SchemeSwatches.end(),
                                    [](const QPointer<TPictureButton>& swatch) { return !swatch.isNull(); });
-  if (!sameRow) return Update();
+  if (!sameRow) return Update(hsv);
   ++rebuilds_;
   try {
-    const THSVColor hsv = TrackBarHSV();
     for (std::size_t i = 0; i < offsets.size(); ++i) {
       const TRGBBytes c = SchemeColorAt(hsv, offsets[i]);
       SchemeColors[i] = QColor(c.R, c.G, c.B);
-      colorer_(SchemeSwatches[i], SchemeColors[i]);
+      swatches_.Recolor(SchemeSwatches[i], SchemeColors[i]);
     }
-  } catch (...) {
+  } catch (const std::exception&) {
     // As Update: the row stays as far as it got.
   }
 }
@@ -67,13 +65,13 @@ void TSchemeRow::Build() {
   SchemeSwatches.reserve(SchemeColors.size());
   try {
     for (int i = 0; i < n; ++i) {
-      TPictureButton* swatch = factory_(controls_.view->parentWidget(), SchemeColors[std::size_t(i)]);
+      TPictureButton* swatch = swatches_.Create(controls_.view->parentWidget(), SchemeColors[std::size_t(i)]);
       SchemeSwatches.emplace_back(swatch);
       swatch->setGeometry(SchemeSwatchRect(controls_.view->geometry(), i, n));
       // Over the big swatch, not under it.
       swatch->raise();
     }
-  } catch (...) {
+  } catch (const std::exception&) {
     // The swatches built so far stay.
   }
 }
@@ -82,11 +80,6 @@ THueScheme TSchemeRow::ChosenScheme() const {
   for (std::size_t i = 0; i < controls_.options.size(); ++i)
     if (controls_.options[i]->isChecked()) return THueScheme(i);
   return THueScheme::None;
-}
-
-THSVColor TSchemeRow::TrackBarHSV() const {
-  return {HueFromPosition(controls_.hue->Position()), SaturationFromPosition(controls_.saturation->Position()),
-          ValueFromPosition(controls_.value->Position())};
 }
 
 } // namespace hb

@@ -17,34 +17,29 @@ class TPictureButton;
 
 namespace hb {
 
+class TSwatches;
 class TTimer;
 
-class ColorHistory : public QObject {
+class TColorHistory : public QObject {
   Q_OBJECT
  public:
-  // Makes a swatch of the colour on the panel, set up as every swatch is, not yet shown.
-  using SwatchFactory = std::function<TPictureButton*(QWidget* parent, const QColor& color)>;
-  // Gives a swatch the hint of its own colour.
-  using HintSetter = std::function<void(TPictureButton* swatch)>;
   // The current colour.
   using ColorSource = std::function<QColor()>;
 
-  ColorHistory(QObject* owner, QWidget* pnlHistory, TTimer* timHistory, SwatchFactory createSwatch,
-               HintSetter setHint, ColorSource currentColor);
+  TColorHistory(QObject* owner, QWidget* panel, TTimer* timer, const TSwatches& swatches, ColorSource currentColor);
 
-  const std::vector<TPictureButton*>& HistoryButtons() const { return buttons_; }
+  const std::vector<TPictureButton*>& Buttons() const { return buttons_; }
 
   // The timer's tick: records unless the left button is down, then re-arms.
-  void timHistoryTimer();
-  void RecordHistory();
+  void Tick();
+  void Record();
   // Frees the swatches one by one, letting events run before each.
   void Clear();
 
  private:
   QWidget* panel_;
   TTimer* timer_;
-  SwatchFactory createSwatch_;
-  HintSetter setHint_;
+  const TSwatches& swatches_;
   ColorSource currentColor_;
   HistoryRing ring_;
   std::vector<TPictureButton*> buttons_;

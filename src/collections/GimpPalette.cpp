@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "color/ColorConvert.h"
-#include "platform/IniFile.h"
+#include "settings/IniFile.h"
 
 namespace hb {
 

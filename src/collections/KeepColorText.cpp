@@ -3,9 +3,9 @@
 #include <cstdio>
 
 #include "color/ColorConvert.h"
-#include "color/ColorValue.h"
-#include "support/CharText.h"
-#include "support/Errors.h"
+#include "values/ColorValue.h"
+#include "text/CharText.h"
+#include "text/Errors.h"
 
 namespace hb {
 

@@ -13,11 +13,12 @@
 #include "collections/KeepSettings.h"
 #include "collections/SwatchGrid.h"
 #include "collections/SwatchPages.h"
-#include "platform/IniFile.h"
+#include "settings/IniFile.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Screen.h"
 #include "platform/ScreenCursor.h"
-#include "color/ColorValue.h"
+#include "color/QtColor.h"
+#include "color/Swatches.h"
 #include "support/ProcessPending.h"
 #include "support/PictureButton.h"
 
@@ -36,10 +37,6 @@ constexpr std::size_t kEventsEvery = 256;
 void EveryFewSteps(std::size_t i) {
   if ((i + 1) % kEventsEvery == 0) ProcessPending();
 }
-
-std::uint32_t ColorValue(const QColor& c) { return hb::ColorValue(c.red(), c.green(), c.blue()); }
-
-QColor FromValue(std::uint32_t v) { return QColor(RedOf(v), GreenOf(v), BlueOf(v)); }
 
 // Adds that come in a run are arranged once, when the run ends.
 class BulkAdd {
@@ -77,52 +74,50 @@ class OutOfSight {
 
 } // namespace
 
-KeepList::KeepList(QObject* owner, Controls controls, SwatchFactory createSwatch)
-    : QObject(owner), c_(controls), createSwatch_(std::move(createSwatch)), pages_(c_.pnlKeep) {}
+TKeepList::TKeepList(QObject* owner, Controls controls, const TSwatches& swatches, ReleasedFn released)
+    : QObject(owner), c_(controls), swatches_(swatches), released_(std::move(released)), pages_(c_.pnlKeep) {}
 
-std::vector<std::uint32_t> KeepList::KeepColors() const {
+std::vector<std::uint32_t> TKeepList::Colors() const {
   std::vector<std::uint32_t> colors;
   colors.reserve(buttons_.size());
-  for (const TPictureButton* b : buttons_) colors.push_back(ColorValue(b->Color()));
+  for (const TPictureButton* b : buttons_) colors.push_back(ValueOf(b->Color()));
   return colors;
 }
 
-void KeepList::AddColor(const QColor& color) { AddKeepColor(KeepColorText(ColorValue(color))); }
+void TKeepList::AddColor(const QColor& color) { Add(KeepColorText(ValueOf(color))); }
 
-void KeepList::AddKeepColor(const std::string& Text) {
+void TKeepList::Add(const std::string& text) {
   try {
     // Decided before anything is made: a text that names no colour leaves no
     // half-made swatch behind.
-    const auto color = KeepColorFromText(Text);
+    const auto color = KeepColorFromText(text);
     if (!color) return;
     // Made straight on the page of its cell: a later arrangement then finds
     // it in place (a run of adds never moves the swatches made before).
     const TGridCell cell = NextCell(buttons_.size());
-    TPictureButton* swatch = createSwatch_(pages_.PageOfRow(cell.Top / kSwatchSize), FromValue(*color));
-    if (!swatch) return;
+    TPictureButton* swatch = swatches_.Create(pages_.PageOfRow(cell.Top / kSwatchSize), QColorOfValue(*color));
     pages_.Place(swatch, cell.Top / kSwatchSize, QPoint(cell.Left, 0));
     connect(swatch, &TPictureButton::MouseUp, this,
             [this, swatch](Qt::MouseButton button, Qt::MouseButtons, QPoint) {
-              KeepButtonMouseUp(swatch, button);
+              released_(swatch, button);
             });
     buttons_.push_back(swatch);
-    swatch->show();
     if (!bulk_) ArrangeFrom(buttons_.size() - 1);
-  } catch (...) {
+  } catch (const std::exception&) {
     // A swatch that could not be made is not kept; nothing to tell the user.
   }
 }
 
-void KeepList::ArrangeKeepPanel() { ArrangeFrom(0); }
+void TKeepList::Arrange() { ArrangeFrom(0); }
 
-TGridCell KeepList::NextCell(std::size_t index) const {
+TGridCell TKeepList::NextCell(std::size_t index) const {
   if (index == 0) return NextGridCell(nullptr, c_.pnlKeep->width());
   const QPoint at = SwatchPages::PanelPos(buttons_[index - 1]);
   const TGridCell previous{at.x(), at.y()};
   return NextGridCell(&previous, c_.pnlKeep->width());
 }
 
-void KeepList::ArrangeFrom(std::size_t from) {
+void TKeepList::ArrangeFrom(std::size_t from) {
   if (buttons_.empty()) return;
   // The panel stops filling the scroll box and keeps its width.
   const int width = c_.pnlKeep->width();
@@ -145,18 +140,18 @@ void KeepList::ArrangeFrom(std::size_t from) {
   c_.pnlKeep->resize(width, cell.Top + kSwatchSize);
 }
 
-void KeepList::FillScrollBox() {
+void TKeepList::FillScrollBox() {
   pages_.Clear();
   c_.pnlKeep->resize(c_.scbKeepWork->maximumViewportSize());
   arrangedWidth_ = -1;
 }
 
-void KeepList::Step(int position) {
+void TKeepList::Step(int position) {
   c_.StatusProgressBar1->setValue(position);
 }
 
-void KeepList::KeepButtonMouseUp(TPictureButton* swatch, Qt::MouseButton Button) {
-  if (Button != Qt::RightButton || !swatch) return;
+void TKeepList::SwatchReleased(TPictureButton* swatch, Qt::MouseButton button) {
+  if (button != Qt::RightButton || !swatch) return;
   QPointer<TPictureButton> guard(swatch);
   Screen& screen = TheScreen();
   const QPoint device = screen.CursorPos();
@@ -183,7 +178,7 @@ void KeepList::KeepButtonMouseUp(TPictureButton* swatch, Qt::MouseButton Button)
   c_.popupKeep->popup(swatch->mapToGlobal(screen.DeviceToWidget(swatch, device)));
 }
 
-void KeepList::tbKeepClearClick() {
+void TKeepList::DeleteTarget() {
   TPictureButton* target = target_;
   target_ = nullptr;
   const auto at = std::find(buttons_.begin(), buttons_.end(), target);
@@ -213,7 +208,7 @@ void KeepList::tbKeepClearClick() {
   bar->hide();
 }
 
-void KeepList::btnKeepClearClick() {
+void TKeepList::ClearAll() {
   if (MessageDlg("キープデータを全クリアします\nよろしいですか？", TMsgDlgType::mtConfirmation, mbOK | mbCancel) !=
       mrOk)
     return;
@@ -223,7 +218,7 @@ void KeepList::btnKeepClearClick() {
   FillScrollBox();
 }
 
-void KeepList::Clear(bool showProgress) {
+void TKeepList::Clear(bool showProgress) {
   target_ = nullptr;
   // Taken out of the list first: nothing reaches a swatch while it is freed.
   std::vector<TPictureButton*> old;
@@ -238,22 +233,22 @@ void KeepList::Clear(bool showProgress) {
   pages_.Clear();
 }
 
-void KeepList::ReadSettings(const std::string& path) {
+void TKeepList::ReadSettings(const std::string& path) {
   const std::vector<std::string> texts = ReadKeepTexts(IniFile(path));
   OutOfSight hidden(c_.pnlKeep);
   {
     BulkAdd bulk(bulk_);
     for (std::size_t i = 0; i < texts.size(); ++i) {
-      AddKeepColor(texts[i]);
+      Add(texts[i]);
       EveryFewSteps(i);
     }
   }
-  ArrangeKeepPanel();
+  Arrange();
 }
 
-void KeepList::WriteSettings(const std::string& path) const {
+void TKeepList::WriteSettings(const std::string& path) const {
   IniFile file(path);
-  WriteKeepList(file, KeepColors());
+  WriteKeepList(file, Colors());
 }
 
 } // namespace hb

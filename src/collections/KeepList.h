@@ -23,7 +23,9 @@ class TPictureButton;
 
 namespace hb {
 
-class KeepList : public QObject {
+class TSwatches;
+
+class TKeepList : public QObject {
   Q_OBJECT
  public:
   struct Controls {
@@ -33,30 +35,29 @@ class KeepList : public QObject {
     QMenu* popupKeep;
     QAction* tbKeepClear;
   };
-  // Makes a swatch of the colour on the panel, set up as every swatch is
-  // (size, style, colour, hint, hand cursor, click handler), not yet shown.
-  using SwatchFactory = std::function<TPictureButton*(QWidget* parent, const QColor& color)>;
-
-  KeepList(QObject* owner, Controls controls, SwatchFactory createSwatch);
+  // released: a mouse button was released over a keep swatch (the window's
+  // handler, which comes back to SwatchReleased).
+  using ReleasedFn = std::function<void(TPictureButton* swatch, Qt::MouseButton button)>;
+  TKeepList(QObject* owner, Controls controls, const TSwatches& swatches, ReleasedFn released);
 
   // The keep swatches in list order, and the swatch whose menu opened last.
-  const std::vector<TPictureButton*>& KeepButtons() const { return buttons_; }
-  TPictureButton* KeepTarget() const { return target_; }
+  const std::vector<TPictureButton*>& Buttons() const { return buttons_; }
+  TPictureButton* Target() const { return target_; }
   // The kept colours in order, red in the low byte.
-  std::vector<std::uint32_t> KeepColors() const;
+  std::vector<std::uint32_t> Colors() const;
 
   // Appends the colour a kept-colour text names; a text that names none adds nothing.
-  void AddKeepColor(const std::string& Text);
+  void Add(const std::string& text);
   void AddColor(const QColor& color);
   // Places every swatch on the grid and sizes the panel to its rows.
-  void ArrangeKeepPanel();
-  // A right-button release over a keep swatch: make it current as a left
-  // click would, then offer its deletion.
-  void KeepButtonMouseUp(TPictureButton* swatch, Qt::MouseButton Button);
+  void Arrange();
+  // A button released over a keep swatch: the right one makes it current as
+  // a left click would, then offers its deletion.
+  void SwatchReleased(TPictureButton* swatch, Qt::MouseButton button);
   // Deletes the targeted swatch (that control, not its colour).
-  void tbKeepClearClick();
+  void DeleteTarget();
   // Asks, then deletes every kept colour.
-  void btnKeepClearClick();
+  void ClearAll();
 
   // The start-up read of the settings file.
   void ReadSettings(const std::string& path);
@@ -64,7 +65,7 @@ class KeepList : public QObject {
   // IniWriteError; the file and the list are then unchanged.
   void WriteSettings(const std::string& path) const;
   // The menu's target without opening the menu (benchmarks).
-  void SetKeepTargetForTesting(TPictureButton* swatch) { target_ = swatch; }
+  void SetTargetForTesting(TPictureButton* swatch) { target_ = swatch; }
   // Frees every swatch (the progress bar following when asked).
   void Clear(bool showProgress = false);
 
@@ -77,7 +78,8 @@ class KeepList : public QObject {
   void Step(int position);
 
   Controls c_;
-  SwatchFactory createSwatch_;
+  const TSwatches& swatches_;
+  ReleasedFn released_;
   std::vector<TPictureButton*> buttons_;
   SwatchPages pages_;  // the swatches lie on pages of rows of pnlKeep
   QPointer<TPictureButton> target_;

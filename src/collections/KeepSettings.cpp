@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "collections/KeepColorText.h"
-#include "platform/IniFile.h"
-#include "support/CharText.h"
+#include "settings/IniFile.h"
+#include "text/CharText.h"
 
 namespace hb {
 

@@ -4,9 +4,9 @@
 #include <system_error>
 
 #include "collections/GimpPalette.h"
-#include "platform/IniDocument.h"
-#include "platform/IniFile.h"
-#include "support/StringCut.h"
+#include "settings/IniDocument.h"
+#include "settings/IniFile.h"
+#include "text/StringCut.h"
 
 namespace hb {
 

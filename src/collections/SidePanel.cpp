@@ -1,5 +1,4 @@
 #include "collections/SidePanel.h"
-#include "support/ProcessPending.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -12,9 +11,10 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/frmMain.h"
 #include "collections/SwatchGrid.h"
-#include "platform/CodePage.h"
+#include "color/Swatches.h"
+#include "support/PictureButton.h"
+#include "text/CodePage.h"
 #include "platform/ScreenCursor.h"
 #include "support/ProcessPending.h"
 
@@ -48,8 +48,15 @@ void WheelScrollBox(QScrollArea* Box, QPoint MousePos, bool Down) {
   bar->setValue(bar->value() + (Down ? line : -line));
 }
 
-TSidePanel::TSidePanel(TfrmMain& Window) : QObject(&Window), w_(Window), pages_(w_.pnlPallet) {
-  for (QScrollArea* box : {w_.scbKeepWork, w_.scbPalletWork, w_.scbHistoryWork}) {
+TSidePanel::TSidePanel(QObject* parent, const Controls& controls, const TSwatches& swatches, StatusFn status,
+                       WheelFn wheel)
+    : QObject(parent),
+      c_(controls),
+      swatches_(swatches),
+      status_(std::move(status)),
+      wheel_(std::move(wheel)),
+      pages_(c_.pallet) {
+  for (QScrollArea* box : {c_.keepBox, c_.palletBox, c_.historyBox}) {
     const int page = ClientRect(box).height() * 9 / 10;
     box->verticalScrollBar()->setSingleStep(page / 10);
   }
@@ -61,7 +68,7 @@ TSidePanel::~TSidePanel() { qApp->removeEventFilter(this); }
 void TSidePanel::AddPallet(const std::string& FileName, const std::string& Path) {
   if (!palletFolders_.Accept(FileName, Path)) return;
   AppendPallet(PalletList, FileName, Path, [this](const std::string& status) {
-    w_.StatusText = status;
+    status_(status);
     ProcessPending();
   });
 }
@@ -69,39 +76,39 @@ void TSidePanel::AddPallet(const std::string& FileName, const std::string& Path)
 void TSidePanel::ListPallets() {
   // Each item remembers its palette: two files (a.hb, a.HB) may give one name.
   for (std::size_t i = 0; i < PalletList.size(); ++i)
-    w_.cmbPalletSelect->addItem(DisplayName(PalletList[i].Name), QVariant::fromValue(qulonglong(i)));
+    c_.select->addItem(DisplayName(PalletList[i].Name), QVariant::fromValue(qulonglong(i)));
 }
 
 void TSidePanel::SelectChange() {
-  QComboBox* select = w_.cmbPalletSelect;
+  QComboBox* select = c_.select;
   select->setEnabled(false);
   const int index = select->currentIndex();
   if (index == 0) {
-    w_.scbPalletWork->hide();
-    w_.scbKeepWork->hide();
-    w_.scbHistoryWork->hide();
-    w_.pnlKeepBase->show();
-    w_.scbKeepWork->show();
-    w_.scbKeepWork->setFocus();
+    c_.palletBox->hide();
+    c_.keepBox->hide();
+    c_.historyBox->hide();
+    c_.keepBase->show();
+    c_.keepBox->show();
+    c_.keepBox->setFocus();
   } else if (index == 1) {
     // The history view covers the keep view.
-    w_.scbPalletWork->hide();
-    w_.scbKeepWork->hide();
-    w_.pnlHistory->show();
-    w_.scbHistoryWork->show();
+    c_.palletBox->hide();
+    c_.keepBox->hide();
+    c_.history->show();
+    c_.historyBox->show();
   } else {
-    w_.pnlKeepBase->hide();
-    w_.scbPalletWork->hide();
-    w_.scbKeepWork->hide();
-    w_.scbHistoryWork->hide();
+    c_.keepBase->hide();
+    c_.palletBox->hide();
+    c_.keepBox->hide();
+    c_.historyBox->hide();
     bool known = false;
     const qulonglong at = select->itemData(index).toULongLong(&known);
     if (known && at < PalletList.size())
       BuildPalletView(&PalletList[at]);
     else
       ShowPallet(select->itemText(index).toStdString());
-    w_.scbPalletWork->show();
-    w_.scbPalletWork->setFocus();
+    c_.palletBox->show();
+    c_.palletBox->setFocus();
   }
   select->setEnabled(true);
 }
@@ -113,16 +120,16 @@ void TSidePanel::ShowPallet(const std::string& Name) {
 }
 
 void TSidePanel::BuildPalletView(const TPalletData* Pallet) {
-  QProgressBar* progress = w_.StatusProgressBar1;
+  QProgressBar* progress = c_.progress;
   progress->setMinimum(0);
   progress->setValue(0);
   progress->show();
   SetScreenCursor(crHourGlass);
-  QWidget* panel = w_.pnlPallet;
+  QWidget* panel = c_.pallet;
   try {
     FreeControls(false);
 
-    QScrollArea* box = w_.scbPalletWork;
+    QScrollArea* box = c_.palletBox;
     panel->setGeometry(QRect(QPoint(0, 0), ClientRect(box).size()));
 
     int rows = 0;
@@ -139,11 +146,11 @@ void TSidePanel::BuildPalletView(const TPalletData* Pallet) {
         QWidget* page = pages_.PageOfRow(rows);
         // Only the low 8 bits of each value make the colour: 256 shows as 0, -1 as 255.
         TPictureButton* swatch =
-            w_.CreateSwatch(page, QColor(item.R & 0xFF, item.G & 0xFF, item.B & 0xFF), item.Name);
+            swatches_.Create(page, QColor(item.R & 0xFF, item.G & 0xFF, item.B & 0xFF), item.Name);
         PalletButtons.push_back(swatch);
 
         auto* label = new QLabel(page);
-        label->setFont(w_.font());
+        label->setFont(c_.window->font());
         label->setTextFormat(Qt::PlainText);  // a name is text, never markup
         label->resize(label->width(), kSwatchSize);
         label->setText(QString::fromStdString(item.Name));
@@ -159,17 +166,22 @@ void TSidePanel::BuildPalletView(const TPalletData* Pallet) {
 
     panel->setGeometry(0, 0, panel->width(), std::max(rows, 1) * kSwatchSize);
     box->verticalScrollBar()->setValue(0);
-  } catch (...) {
+  } catch (const std::exception&) {
     // The view keeps what was built; the cursor and the progress bar recover below.
   }
   SetScreenCursor(crDefault);
   progress->hide();
 }
 
+void TSidePanel::ScrollViews(QPoint global, bool down) {
+  WheelScrollBox(c_.palletBox, global, down);
+  WheelScrollBox(c_.keepBox, global, down);
+}
+
 void TSidePanel::FreePalletView() { FreeControls(true); }
 
 void TSidePanel::FreeControls(bool ProcessPendingFirst) {
-  QProgressBar* progress = w_.StatusProgressBar1;
+  QProgressBar* progress = c_.progress;
   // Taken out first: messages run in between must not see controls half freed.
   auto free = [&](auto list) {
     progress->setMaximum(int(list.size()));
@@ -186,7 +198,7 @@ void TSidePanel::FreeControls(bool ProcessPendingFirst) {
 }
 
 bool TSidePanel::eventFilter(QObject* Watched, QEvent* Event) {
-  if (Event->type() != QEvent::Wheel || Watched != w_.windowHandle()) return false;
+  if (Event->type() != QEvent::Wheel || Watched != c_.window->windowHandle()) return false;
   auto* wheel = static_cast<QWheelEvent*>(Event);
   const QPoint global = wheel->globalPosition().toPoint();
 
@@ -196,19 +208,18 @@ bool TSidePanel::eventFilter(QObject* Watched, QEvent* Event) {
   const int delta = wheel->angleDelta().y();
   if ((delta > 0 && wheelRemainder_ < 0) || (delta < 0 && wheelRemainder_ > 0)) wheelRemainder_ = 0;
   wheelRemainder_ += delta;
-  bool handled = false;
   while (wheelRemainder_ >= kWheelNotch) {
     wheelRemainder_ -= kWheelNotch;
-    w_.FormMouseWheelUp(&w_, wheel->modifiers(), global, handled);
+    wheel_(false, wheel->modifiers(), global);
   }
   while (wheelRemainder_ <= -kWheelNotch) {
     wheelRemainder_ += kWheelNotch;
-    w_.FormMouseWheelDown(&w_, wheel->modifiers(), global, handled);
+    wheel_(true, wheel->modifiers(), global);
   }
 
   // Over a view the turn is the window's alone: the boxes scroll by line steps
   // only, and the history view not at all.
-  for (QScrollArea* box : {w_.scbKeepWork, w_.scbPalletWork, w_.scbHistoryWork})
+  for (QScrollArea* box : {c_.keepBox, c_.palletBox, c_.historyBox})
     if (box->isVisible() && box->rect().contains(box->mapFromGlobal(global))) return true;
   return false;
 }

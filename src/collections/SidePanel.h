@@ -5,19 +5,23 @@
 
 #include <QObject>
 #include <QPoint>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "collections/PalletFile.h"
 #include "collections/SwatchPages.h"
 
+class QComboBox;
 class QLabel;
+class QProgressBar;
 class QScrollArea;
 class QWidget;
-class TfrmMain;
 class TPictureButton;
 
 namespace hb {
+
+class TSwatches;
 
 // Moves Box's vertical scroll bar one line step (a tenth of nine tenths of
 // the client height) down or up when MousePos (screen coordinates) lies
@@ -31,7 +35,23 @@ inline constexpr std::size_t kMaxPalletViewItems = 10000;
 
 class TSidePanel : public QObject {
  public:
-  explicit TSidePanel(TfrmMain& Window);
+  struct Controls {
+    QWidget* window;  // the main window: its wheel turns, its font
+    QComboBox* select;
+    QWidget* keepBase;  // the keep view with its buttons
+    QScrollArea* keepBox;
+    QScrollArea* palletBox;
+    QWidget* pallet;  // the palette view's panel
+    QScrollArea* historyBox;
+    QWidget* history;
+    QProgressBar* progress;
+  };
+  // status: the start-up step now running, as the splash shows it.
+  // wheel: one whole notch of the wheel over the window, down or up.
+  using StatusFn = std::function<void(const std::string& status)>;
+  using WheelFn = std::function<void(bool down, Qt::KeyboardModifiers modifiers, QPoint global)>;
+
+  TSidePanel(QObject* parent, const Controls& controls, const TSwatches& swatches, StatusFn status, WheelFn wheel);
   ~TSidePanel() override;
 
   std::vector<TPalletData> PalletList;
@@ -45,6 +65,9 @@ class TSidePanel : public QObject {
 
   void SelectChange();
   void ShowPallet(const std::string& Name);
+  // A notch of the wheel: the palette and keep views scroll a line when the
+  // mouse is over them.
+  void ScrollViews(QPoint global, bool down);
   // Frees the palette view's controls one by one, letting pending messages run
   // before each (the window's closing).
   void FreePalletView();
@@ -57,7 +80,10 @@ class TSidePanel : public QObject {
   void BuildPalletView(const TPalletData* Pallet);
   void FreeControls(bool ProcessPendingFirst);
 
-  TfrmMain& w_;
+  Controls c_;
+  const TSwatches& swatches_;
+  StatusFn status_;
+  WheelFn wheel_;
   PalletFolders palletFolders_;  // which folder gave each palette name
   SwatchPages pages_;            // the palette view's pages of rows
   int wheelRemainder_ = 0;  // eighths of a degree not yet making a notch

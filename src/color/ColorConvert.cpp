@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <limits>
 
-#include "platform/CodePage.h"
-#include "support/Errors.h"
+#include "text/CodePage.h"
+#include "text/Errors.h"
 
 // The shown HSV values (and so what users see on the controls) depend on the
 // x87 format; on a target where long double is plain double they drift by one.

@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "values/ColorValue.h"
+
 namespace hb {
 
 struct THSVColor {
@@ -21,11 +23,6 @@ struct THSVColor {
 
 struct TCMYKColor {
   std::uint8_t C, M, Y, K;
-};
-
-struct TRGBBytes {
-  std::uint8_t R, G, B;
-  friend bool operator==(const TRGBBytes&, const TRGBBytes&) = default;
 };
 
 // TCMYKColor travels as one 32-bit value: C in the lowest byte, K in the highest.

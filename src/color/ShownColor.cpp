@@ -1,7 +1,8 @@
 #include "color/ShownColor.h"
 
 #include "color/ColorConvert.h"
-#include "support/CharText.h"
+#include "text/CharText.h"
+#include "text/Errors.h"
 
 namespace hb {
 
@@ -81,7 +82,7 @@ std::optional<TColorData> ParseHexColor(std::string_view text) {
     const std::string greenBlue = CharRight(lower, 4);
     return TColorData{HexToInt(CharLeft(lower, 2)), HexToInt(CharLeft(greenBlue, 2)),
                       HexToInt(CharRight(greenBlue, 2))};
-  } catch (...) {
+  } catch (const ConversionError&) {
     // A character that is no hexadecimal digit, a "$" inside the text.
     return std::nullopt;
   }

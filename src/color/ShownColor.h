@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "color/ColorValue.h"
+#include "values/ColorValue.h"
 
 namespace hb {
 

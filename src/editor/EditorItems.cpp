@@ -5,9 +5,9 @@
 
 #include "collections/GimpPalette.h"
 #include "color/ColorConvert.h"
-#include "platform/IniDocument.h"
-#include "platform/IniFile.h"
-#include "support/CharText.h"
+#include "settings/IniDocument.h"
+#include "settings/IniFile.h"
+#include "text/CharText.h"
 
 namespace hb {
 

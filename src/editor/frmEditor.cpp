@@ -14,13 +14,13 @@
 
 #include "support/Caption.h"
 #include "collections/PalletFile.h"
-#include "platform/AppPaths.h"
+#include "settings/AppPaths.h"
 #include "platform/FileDialogs.h"
-#include "platform/IniFile.h"
+#include "settings/IniFile.h"
 #include "platform/MessageBoxes.h"
 #include "support/ProcessPending.h"
 #include "support/PictureButton.h"
-#include "support/ReducePathName.h"
+#include "text/ReducePathName.h"
 
 TfrmEditor* frmEditor = nullptr;
 

@@ -1,6 +1,6 @@
 #include "output/ColorCodes.h"
 
-#include "support/CharText.h"
+#include "text/CharText.h"
 
 namespace hb {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/CodePage.h"
+#include "text/CodePage.h"
 
 namespace hb {
 

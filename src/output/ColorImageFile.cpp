@@ -11,7 +11,7 @@
 #include <jerror.h>
 
 #include "output/ColorImageFormat.h"
-#include "platform/IniFile.h"
+#include "settings/IniFile.h"
 
 namespace hb {
 

@@ -7,7 +7,7 @@
 #include <QDBusObjectPath>
 #include <vector>
 
-#include "platform/PortalColor.h"
+#include "desktop/PortalColor.h"
 
 namespace hb {
 

@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <string>
 
-#include "color/ColorConvert.h"
+#include "values/ColorValue.h"
 
 class QDBusMessage;
 class QDBusPendingCallWatcher;

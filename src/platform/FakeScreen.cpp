@@ -1,6 +1,6 @@
 #include "platform/FakeScreen.h"
 
-#include "color/ColorValue.h"
+#include "values/ColorValue.h"
 
 #include <QApplication>
 #include <QMouseEvent>

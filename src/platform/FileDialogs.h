@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/FileFilter.h"
+#include "settings/FileFilter.h"
 
 namespace hb {
 

@@ -5,7 +5,7 @@
 // Every position and size here is in DEVICE pixels of the X screen (root
 // window coordinates), whatever scale factor Qt applies to the interface.
 // Colours come in the Windows layout: 0x00BBGGRR, red in the low byte
-// (hb::ColorValue of color/ColorValue.h).
+// (hb::ColorValue of values/ColorValue.h).
 
 #include <QImage>
 #include <QPoint>

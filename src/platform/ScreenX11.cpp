@@ -1,6 +1,6 @@
 #include "platform/ScreenX11.h"
 
-#include "color/ColorValue.h"
+#include "values/ColorValue.h"
 
 #include <QCursor>
 #include <QGuiApplication>

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/CodePage.h"
+#include "text/CodePage.h"
 
 // Which way the time filter compares, and which file time it uses.
 enum TTimeFunc { tmNone, tmOlder, tmNewer };

@@ -16,7 +16,7 @@ TSpinEdit::TSpinEdit(QWidget* parent, int min, int max, int maxLength) : QSpinBo
   // steps with the field's signals blocked (stepBy reports those), and its
   // signals for typed text would report the same keystroke a second time.
   connect(lineEdit(), &QLineEdit::textChanged, this, [this] {
-    if (OnChange) OnChange(this);
+    if (OnChange && !quiet_) OnChange(this);
   });
 }
 
@@ -46,6 +46,12 @@ void TSpinEdit::SetValue(int value) {
     const QSignalBlocker blocker(this);
     setValue(limited);
   }
+}
+
+void TSpinEdit::ShowValue(int value) {
+  quiet_ = true;
+  SetValue(value);
+  quiet_ = false;
 }
 
 void TSpinEdit::stepBy(int steps) {

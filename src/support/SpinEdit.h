@@ -21,6 +21,8 @@ class TSpinEdit : public QSpinBox {
   // Limits value to the range and writes it as decimal text, also when the
   // text had been edited into something else.
   void SetValue(int value);
+  // The same without OnChange: the program shows a value, nobody typed it.
+  void ShowValue(int value);
   void SetColors(const QColor& face, const QColor& text);
   // The text field, where the user types.
   QLineEdit* Edit() const { return lineEdit(); }
@@ -37,6 +39,7 @@ class TSpinEdit : public QSpinBox {
 
  private:
   std::optional<int> stepFrom_;
+  bool quiet_ = false;
 };
 
 } // namespace hb

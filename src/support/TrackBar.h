@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <optional>
 #include <utility>
@@ -16,6 +17,11 @@ class TTrackBar : public QSlider {
   TTrackBar(QWidget* parent, int min, int max, int pageStep);
   int Position() const { return value(); }
   void SetPosition(int position) { setValue(position); }
+  // Moves the bar without OnChange: the program shows a value, nobody changed it.
+  void ShowPosition(int position) {
+    const QSignalBlocker quiet(this);
+    setValue(position);
+  }
   TNotifyEvent OnChange;
 
   // While OnChange runs for a single step (an arrow or page key, a wheel

@@ -5,7 +5,7 @@
 #include <QScreen>
 
 #include "support/Caption.h"
-#include "platform/AppPaths.h"
+#include "settings/AppPaths.h"
 #include "support/PictureButton.h"
 #include "support/URLLink.h"
 #include "support/Version.h"

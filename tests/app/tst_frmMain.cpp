@@ -19,6 +19,7 @@
 #include <QtTest>
 
 #include "app/frmMain.h"
+#include "color/CurrentColor.h"
 #include "app/frmSplash.h"
 #include "capture/ScreenColorPicker.h"
 #include "platform/MessageBoxes.h"
@@ -436,11 +437,11 @@ class TestFrmMain : public QObject {
   void handlersAttachedAfterFailedRefresh() {
     QFETCH(int, failingStep);
     w->SetColors(0, 0, 0);
-    w->ApplyStepHookForTesting = [failingStep](int step) {
+    w->CurrentColor->StepHookForTesting = [failingStep](int step) {
       if (step == failingStep) throw std::runtime_error("refresh failed");
     };
     w->SetColors(10, 20, 30);
-    w->ApplyStepHookForTesting = nullptr;
+    w->CurrentColor->StepHookForTesting = nullptr;
     QCOMPARE(w->RefreshDepth(), 0);
     for (hb::TTrackBar* bar : w->findChildren<hb::TTrackBar*>()) QVERIFY(bar->OnChange);
     for (hb::TSpinEdit* spin : w->findChildren<hb::TSpinEdit*>()) QVERIFY(spin->OnChange);

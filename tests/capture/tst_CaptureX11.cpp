@@ -14,7 +14,7 @@
 #include "app/frmMain.h"
 #include "capture/ScreenColorPicker.h"
 #include "capture/frmCaption.h"
-#include "color/ColorValue.h"
+#include "values/ColorValue.h"
 #include "platform/ScreenX11.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Screen.h"

@@ -9,7 +9,7 @@
 
 #include "FakePortal.h"
 #include "app/frmMain.h"
-#include "capture/PortalPick.h"
+#include "capture/ScreenPicking.h"
 #include "capture/ScreenColorPicker.h"
 #include "capture/frmCaption.h"
 #include "platform/ColorPortal.h"
@@ -32,10 +32,9 @@ class TestPortalPick : public QObject {
 
   // The window as it starts in a Wayland session, its portal on the test's bus.
   void UsePortal(bool active, const QString& connection) {
-    delete w->PortalPick;
     auto* portal = new hb::TColorPortal(bus.Connect(connection), nullptr);
-    w->PortalPick = new hb::TPortalPick(w, active, [this](int R, int G, int B) { w->SetColors(R, G, B); }, portal);
-    portal->setParent(w->PortalPick);
+    w->UseScreenPicking(active, portal);
+    portal->setParent(w->Picking);
   }
 
  private slots:
@@ -100,7 +99,7 @@ class TestPortalPick : public QObject {
     fake->results = {};
     const int refreshes = w->RefreshCount();
     w->btn_StaticCaptureClick(nullptr);
-    QTRY_VERIFY(!w->PortalPick->Busy());
+    QTRY_VERIFY(!w->Picking->Busy());
     QCOMPARE(fake->calls, 1);
     QCOMPARE(Current(), (QList<int>{10, 20, 30}));
     QCOMPARE(w->RefreshCount(), refreshes);

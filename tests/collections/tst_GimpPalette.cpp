@@ -4,7 +4,7 @@
 
 #include "collections/GimpPalette.h"
 #include "collections/PalletFile.h"
-#include "platform/IniFile.h"
+#include "settings/IniFile.h"
 
 using namespace hb;
 

@@ -14,7 +14,7 @@
 #include "collections/HistoryRing.h"
 #include "collections/KeepColorText.h"
 #include "collections/KeepSettings.h"
-#include "platform/IniFile.h"
+#include "settings/IniFile.h"
 
 using hb::HistoryRing;
 using hb::IniDocument;

@@ -16,7 +16,7 @@
 #include "FileBytes.h"
 #include "app/frmMain.h"
 #include "collections/KeepColorText.h"
-#include "platform/AppPaths.h"
+#include "settings/AppPaths.h"
 #include "platform/FakeScreen.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ScreenCursor.h"

@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "color/ColorConvert.h"
-#include "support/Errors.h"
+#include "text/Errors.h"
 
 using namespace hb;
 

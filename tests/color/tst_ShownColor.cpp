@@ -3,7 +3,7 @@
 
 #include <QtTest>
 
-#include "color/ColorValue.h"
+#include "values/ColorValue.h"
 #include "color/ShownColor.h"
 
 using hb::TColorGroup;

@@ -8,7 +8,7 @@
 #include <sys/stat.h>
 
 #include "editor/frmEditor.h"
-#include "platform/AppPaths.h"
+#include "settings/AppPaths.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 #include "support/URLLink.h"

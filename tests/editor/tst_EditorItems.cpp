@@ -13,7 +13,7 @@
 #include "FileBytes.h"
 #include "collections/GimpPalette.h"
 #include "editor/EditorItems.h"
-#include "platform/IniFile.h"
+#include "settings/IniFile.h"
 
 Q_DECLARE_METATYPE(std::vector<tColors>)
 

@@ -16,12 +16,12 @@
 #include "FileBytes.h"
 #include "app/frmMain.h"
 #include "editor/frmEditor.h"
-#include "platform/AppPaths.h"
+#include "settings/AppPaths.h"
 #include "platform/FileDialogs.h"
-#include "platform/IniFile.h"
+#include "settings/IniFile.h"
 #include "platform/MessageBoxes.h"
 #include "support/PictureButton.h"
-#include "support/ReducePathName.h"
+#include "text/ReducePathName.h"
 
 namespace {
 

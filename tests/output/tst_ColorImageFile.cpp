@@ -13,7 +13,7 @@
 #include <jpeglib.h>
 
 #include "output/ColorImageFile.h"
-#include "platform/IniFile.h"
+#include "settings/IniFile.h"
 
 namespace {
 

@@ -1,0 +1,151 @@
+#include "color/CurrentColor.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <optional>
+#include <stdexcept>
+#include <vector>
+
+#include "color/Contrast.h"
+#include "color/QtColor.h"
+#include "color/Swatches.h"
+#include "platform/MessageBoxes.h"
+#include "text/Errors.h"
+#include "support/Controls.h"
+#include "support/PictureButton.h"
+
+namespace hb {
+
+namespace {
+
+const char* const kHexRangeMessage = "000000～FFFFFFの間で指定してください。";
+
+enum Step { kRGB = 2, kHSV, kCMYK, kHexText, kSwatch, kWebSafe, kShown };
+
+void ShowInBoth(TTrackBar* bar, TSpinEdit* spin, int value) {
+  spin->ShowValue(value);
+  bar->ShowPosition(value);
+}
+
+void ShowWebSafe(TStatusBar* status, bool webSafe) {
+  if (!webSafe) return status->SetPanelText(0, QString());
+  if (!status->font().bold()) {
+    QFont bold = status->font();
+    bold.setBold(true);
+    status->setFont(bold);
+  }
+  status->SetFontColor(QColor(128, 0, 0));
+  status->SetPanelText(0, QString::fromUtf8("Webセーフカラー"));
+}
+
+int Read(const TTrackBar* bar) { return bar->Position(); }
+int Read(const TSpinEdit* spin) { return spin->Value(); }
+
+// The colour that a group of controls makes. A single step on one of them
+// moves on until that control's shown value has changed (see SteppedGroupColor).
+template <typename Control, std::size_t N>
+TColorData GroupControlsColor(TColorGroup group, const std::array<Control*, N>& controls) {
+  std::array<int, 4> positions{};
+  for (std::size_t i = 0; i < N; ++i) positions[i] = Read(controls[i]);
+  for (std::size_t i = 0; i < N; ++i)
+    if (const std::optional<int> from = controls[i]->StepFrom())
+      return SteppedGroupColor(group, positions, int(i), *from);
+  return GroupColor(group, positions);
+}
+
+} // namespace
+
+TCurrentColor::TCurrentColor(QObject* parent, const Controls& controls, std::function<void()> shown)
+    : QObject(parent), c_(controls), shown_(std::move(shown)) {}
+
+void TCurrentColor::Show(TColorData c) {
+  ++count_;
+  maxDepth_ = std::max(maxDepth_, ++depth_);
+  auto step = [this](Step s) {
+    if (StepHookForTesting) StepHookForTesting(s);
+  };
+  try {
+    step(kRGB);
+    int* components[] = {&c.R, &c.G, &c.B};
+    for (std::size_t i = 0; i < 3; ++i) {
+      int& component = *components[i];
+      if (component < 0 || component > 255) component = c_.rgbSpins[i]->Value();
+      ShowInBoth(c_.rgbBars[i], c_.rgbSpins[i], component);
+    }
+    // A grey has no hue of its own: it keeps the hue shown before, so the hue
+    // slider does not jump while the user darkens or lightens a colour.
+    step(kHSV);
+    const TShownColor shown = ShownColor(c, c_.hsvBars[0]->Position());
+    const int shownHSV[] = {shown.H, shown.S, shown.V};
+    for (std::size_t i = 0; i < 3; ++i) ShowInBoth(c_.hsvBars[i], c_.hsvSpins[i], shownHSV[i]);
+    hsv_ = {HueFromPosition(shown.H), SaturationFromPosition(shown.S), ValueFromPosition(shown.V)};
+    step(kCMYK);
+    const int shownCMYK[] = {shown.C, shown.M, shown.Y, shown.K};
+    for (std::size_t i = 0; i < 4; ++i) ShowInBoth(c_.cmykBars[i], c_.cmykSpins[i], shownCMYK[i]);
+    step(kHexText);
+    c_.hex->setText(QString::fromStdString(shown.Hex));
+    // The swatch keeps one colour under the mouse too.
+    step(kSwatch);
+    c_.view->SetColor(QColor(shown.R, shown.G, shown.B));
+    c_.view->SetInColor(c_.view->Color());
+    SetColorHint(c_.view, std::string(), nullptr);
+    step(kWebSafe);
+    ShowWebSafe(c_.status, shown.WebSafe);
+    c_.status->SetPanelText(2, QString::fromStdString(ContrastPanelText(BytesOf(c_.view->Color()))));
+    // Several refreshes before the next tick make one rebuild of the scheme swatches.
+    step(kShown);
+    shown_();
+  } catch (const std::exception&) {
+    // The controls keep what they received; nothing to tell the user.
+  }
+  hooked_ = true;
+  --depth_;
+}
+
+void TCurrentColor::GroupChanged(TColorGroup group, bool trackBars) {
+  if (!hooked_ || depth_ > 0) return;
+  TColorData color;
+  try {
+    switch (group) {
+      case TColorGroup::RGB:
+        color = trackBars ? GroupControlsColor(group, c_.rgbBars) : GroupControlsColor(group, c_.rgbSpins);
+        break;
+      case TColorGroup::HSV:
+        color = trackBars ? GroupControlsColor(group, c_.hsvBars) : GroupControlsColor(group, c_.hsvSpins);
+        break;
+      case TColorGroup::CMYK:
+        color = trackBars ? GroupControlsColor(group, c_.cmykBars) : GroupControlsColor(group, c_.cmykSpins);
+        break;
+    }
+  } catch (const ConversionError&) {
+    // A value the group cannot make into a colour changes nothing.
+    return;
+  }
+  Show(color);
+}
+
+void TCurrentColor::ShowHex(std::string_view text) {
+  // Whatever is wrong with the text, the user is told the valid range.
+  const std::optional<TColorData> color = ParseHexColor(text);
+  if (!color) return ShowMessage(kHexRangeMessage);
+  Show(*color);
+}
+
+void TCurrentColor::SetEnabled(bool enabled) {
+  // In the order the window has always switched them.
+  std::vector<QWidget*> controls{c_.view, c_.buttons[0]};
+  auto add = [&controls](const auto& bars, const auto& spins) {
+    controls.insert(controls.end(), bars.begin(), bars.end());
+    controls.insert(controls.end(), spins.begin(), spins.end());
+  };
+  add(c_.rgbBars, c_.rgbSpins);
+  add(c_.hsvBars, c_.hsvSpins);
+  add(c_.cmykBars, c_.cmykSpins);
+  controls.push_back(c_.hex);
+  controls.push_back(c_.buttons[1]);
+  for (QWidget* control : controls) control->setEnabled(enabled);
+}
+
+QColor TCurrentColor::Color() const { return c_.view->Color(); }
+
+} // namespace hb
