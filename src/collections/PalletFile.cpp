@@ -53,7 +53,7 @@ void AppendPallet(std::vector<TPalletData>& List, const std::string& FileName, c
     List.back().Items = ReadPalletFile(Path + FileName, [&](const std::string& section) {
       report("プラグイン【" + section + "】追加中...");
     });
-  } catch (...) {
+  } catch (const std::exception&) {
     // A palette that cannot be read is listed without colours; start-up goes on.
   }
 }

@@ -143,7 +143,8 @@ void WriteColorImage(const std::string& path, const QImage& image) {
   std::string bytes;
   try {
     bytes = ImageFormatForFileName(path) == TImageFileFormat::Jpeg ? EncodeJpeg(image) : EncodeBmp(image);
-  } catch (...) {
+  } catch (const std::exception&) {
+    // The encoder ran out of memory or failed: nothing is written.
     throw IniWriteError(path);
   }
   WriteFileAtomically(path, bytes);

@@ -16,7 +16,7 @@ void TColorOutput::PutClipboardText(const std::string& text) {
   std::exception_ptr failure;
   try {
     TheClipboard().SetText(text);
-  } catch (...) {
+  } catch (const std::exception&) {
     failure = std::current_exception();
   }
   ShowMessage("出力しました");
@@ -25,7 +25,6 @@ void TColorOutput::PutClipboardText(const std::string& text) {
     std::rethrow_exception(failure);
   } catch (const std::exception& error) {
     ShowException(error);
-  } catch (...) {
   }
 }
 

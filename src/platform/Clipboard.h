@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "values/ScopedStandIn.h"
+
 namespace hb {
 
 class ClipboardService {
@@ -32,13 +34,13 @@ class FakeClipboard : public ClipboardService {
   bool failWrites = false;
 };
 
+// The stand-in in place for the scope.
 class ScopedFakeClipboard {
  public:
-  ScopedFakeClipboard() { SetClipboardServiceForTesting(&clipboard); }
-  ~ScopedFakeClipboard() { SetClipboardServiceForTesting(nullptr); }
-  ScopedFakeClipboard(const ScopedFakeClipboard&) = delete;
-  ScopedFakeClipboard& operator=(const ScopedFakeClipboard&) = delete;
   FakeClipboard clipboard;
+
+ private:
+  TScopedStandIn<ClipboardService, &SetClipboardServiceForTesting> in_{clipboard};
 };
 
 } // namespace hb

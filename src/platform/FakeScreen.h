@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <vector>
+#include "values/ScopedStandIn.h"
 
 namespace hb {
 
@@ -52,12 +53,6 @@ class FakeScreen final : public Screen {
 };
 
 // Installs a screen for the lifetime of the guard.
-class ScopedScreen {
- public:
-  explicit ScopedScreen(Screen& screen) { SetScreenForTesting(&screen); }
-  ~ScopedScreen() { SetScreenForTesting(nullptr); }
-  ScopedScreen(const ScopedScreen&) = delete;
-  ScopedScreen& operator=(const ScopedScreen&) = delete;
-};
+using ScopedScreen = TScopedStandIn<Screen, &SetScreenForTesting>;
 
 } // namespace hb

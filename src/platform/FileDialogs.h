@@ -13,6 +13,8 @@
 
 #include "settings/FileFilter.h"
 
+#include "values/ScopedStandIn.h"
+
 namespace hb {
 
 enum TSaveDialogOption : unsigned {
@@ -119,13 +121,13 @@ class RecordingFileDialogs : public FileDialogService {
   std::deque<std::optional<std::string>> pathAnswers;
 };
 
+// The stand-in in place for the scope.
 class ScopedFileDialogs {
  public:
-  ScopedFileDialogs() { SetFileDialogServiceForTesting(&dialogs); }
-  ~ScopedFileDialogs() { SetFileDialogServiceForTesting(nullptr); }
-  ScopedFileDialogs(const ScopedFileDialogs&) = delete;
-  ScopedFileDialogs& operator=(const ScopedFileDialogs&) = delete;
   RecordingFileDialogs dialogs;
+
+ private:
+  TScopedStandIn<FileDialogService, &SetFileDialogServiceForTesting> in_{dialogs};
 };
 
 } // namespace hb

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "values/ScopedStandIn.h"
+
 class QAbstractButton;
 class QMessageBox;
 class QWidget;
@@ -76,11 +78,10 @@ class RecordingMessageBoxes : public MessageBoxService {
 // Installs a RecordingMessageBoxes for the lifetime of the guard.
 class ScopedMessageBoxes {
  public:
-  ScopedMessageBoxes() { SetMessageBoxServiceForTesting(&boxes); }
-  ~ScopedMessageBoxes() { SetMessageBoxServiceForTesting(nullptr); }
-  ScopedMessageBoxes(const ScopedMessageBoxes&) = delete;
-  ScopedMessageBoxes& operator=(const ScopedMessageBoxes&) = delete;
   RecordingMessageBoxes boxes;
+
+ private:
+  TScopedStandIn<MessageBoxService, &SetMessageBoxServiceForTesting> in_{boxes};
 };
 
 } // namespace hb

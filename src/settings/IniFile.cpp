@@ -221,7 +221,8 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
     SyncFolder(dir);
   } catch (const IniWriteError&) {
     throw;
-  } catch (...) {
+  } catch (const std::exception&) {
+    // A file system error or no memory: the user is told which file.
     throw IniWriteError(path);
   }
 }
