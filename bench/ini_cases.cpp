@@ -12,6 +12,7 @@
 //   palette   a palette of <count> bytes: named colours with R, G and B
 //   tinykeys  <count> bytes of short distinct keys in one section
 //   million   <count> sections of about 18 bytes, no keys
+//   lonecr    one section, <count> keys, every line ended by a lone CR (old Mac files)
 
 #include <sys/resource.h>
 
@@ -72,6 +73,9 @@ std::string Make(const std::string& kind, long n) {
   } else if (kind == "tinykeys") {
     out = "[Keys]\n";
     for (long i = 0; long(out.size()) < n; ++i) out += Base62(i) + "=\n";
+  } else if (kind == "lonecr") {
+    out = "[Keys]\r";
+    for (long i = 0; i < n; ++i) out += "key" + std::to_string(i) + "=1\r";
   } else if (kind == "million") {
     for (long i = 0; i < n; ++i) out += "[Section " + std::to_string(1000000 + i).substr(1) + "]\r\n";
   } else {

@@ -19,6 +19,7 @@ cases=(
   "palette 30000000" "palette 60000000" "palette 100000000"
   "tinykeys 13500000" "tinykeys 27000000"
   "million 500000" "million 1000000"
+  "lonecr 100000" "lonecr 200000"
 )
 printf '%-9s %10s %9s %8s %8s %9s %8s %7s\n' case count MB seconds "CPU s" sections "peak MB" "x size"
 for c in "${cases[@]}"; do

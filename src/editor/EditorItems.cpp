@@ -55,15 +55,28 @@ tColors KeepEntry(std::uint32_t color) {
   return tColors{red + green + blue, HexToInt(red), HexToInt(green), HexToInt(blue)};
 }
 
+bool NameRoundTrips(std::string_view name) {
+  // The palette file's own writer and reader decide, in a new file (CP932,
+  // the narrower encoding), so that no rule of thumb can drift from them.
+  try {
+    IniDocument written;
+    written.WriteString(name, "R", "0");
+    if (!written.SettleEncoding()) return false;
+    const std::vector<std::string> read = IniDocument(written.ToBytes()).ReadSections();
+    return read.size() == 1 && read[0] == name;
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
 std::vector<std::string> NameProblems(std::string_view name) {
+  if (NameRoundTrips(name)) return {};
+  // Said in the words the user reads.
   std::vector<std::string> problems;
-  if (name.find(']') != std::string_view::npos) problems.emplace_back("「]」");
-  if (name.find('=') != std::string_view::npos) problems.emplace_back("「=」");
   if (name.find_first_of("\r\n") != std::string_view::npos) problems.emplace_back("改行");
-  if (!name.empty() && name.front() == ';') problems.emplace_back("先頭の「;」");
-  if (!name.empty() && name.front() == '[') problems.emplace_back("先頭の「[」");
   if (!name.empty() && (IsBlank(name.front()) || IsBlank(name.back())))
     problems.emplace_back("前後の空白");
+  if (problems.empty()) problems.emplace_back("ファイルに書けない文字");
   return problems;
 }
 

@@ -27,10 +27,13 @@ std::string NewEntryName(const std::vector<tColors>& items);
 // digits RRGGBB, with the values those digits stand for.
 tColors KeepEntry(std::uint32_t color);
 
-// What keeps name from standing as a section header that reads back as the
-// same name: each offending character or place in words the user reads
-// ("]", "=", a line break, a leading ";" or "[", blanks at either end).
-// Empty when the name can be written.
+// Whether a palette file written with name as a section gives name back,
+// unchanged, when it is read.
+bool NameRoundTrips(std::string_view name);
+
+// What keeps name from coming back from a palette file as it was, in words
+// the user reads (a line break, blanks at either end, else characters the
+// file cannot hold). Empty exactly when NameRoundTrips(name).
 std::vector<std::string> NameProblems(std::string_view name);
 
 // The names that more than one entry carries, as the palette file compares

@@ -226,9 +226,9 @@ void TfrmEditor::FormCloseQuery(QObject*, bool& CanClose) {
       CanClose = false;
       return;
     }
-    // A save that failed has just been reported: closing now would lose the
-    // list the user wanted saved.
-    if (answer == hb::mrYes && SavePlugIn() == SaveResult::Failed) {
+    // Yes asks for the list to be saved: unless it was, closing would lose
+    // it, whether the save failed or the user stopped it.
+    if (answer == hb::mrYes && SavePlugIn() != SaveResult::Saved) {
       CanClose = false;
       return;
     }

@@ -33,16 +33,25 @@ struct LineSpan {
   std::size_t contentEnd, next;
 };
 
+// A line ends at its first CR or LF; a CR directly followed by LF ends it as
+// one. The search stops there: looking further for the other break would
+// read the rest of the file at every line of a file without that break.
 LineSpan LineAt(std::string_view s, std::size_t pos) {
-  const char* p = s.data();
-  const auto* lf = static_cast<const char*>(std::memchr(p + pos, '\n', s.size() - pos));
-  const std::size_t nl = lf ? std::size_t(lf - p) : s.size();
-  const auto* cr = static_cast<const char*>(std::memchr(p + pos, '\r', nl - pos));
-  if (cr) {
-    const std::size_t i = std::size_t(cr - p);
-    return {i, i + 1 == nl && lf ? nl + 1 : i + 1};
+  // Eight bytes at a time up to the word that holds the break.
+  constexpr std::uint64_t kOnes = 0x0101010101010101ull, kHigh = 0x8080808080808080ull;
+  auto hasByte = [](std::uint64_t w, char c) {
+    const std::uint64_t x = w ^ (kOnes * static_cast<unsigned char>(c));
+    return ((x - kOnes) & ~x & kHigh) != 0;
+  };
+  std::size_t end = pos;
+  for (std::uint64_t w; end + 8 <= s.size(); end += 8) {
+    std::memcpy(&w, s.data() + end, 8);
+    if (hasByte(w, '\r') || hasByte(w, '\n')) break;
   }
-  return {nl, lf ? nl + 1 : nl};
+  while (end < s.size() && !IsBreak(s[end])) ++end;
+  if (end == s.size()) return {end, end};
+  const bool crlf = s[end] == '\r' && end + 1 < s.size() && s[end + 1] == '\n';
+  return {end, end + (crlf ? 2 : 1)};
 }
 
 // A line kept as a string, without its line ending.

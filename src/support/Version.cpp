@@ -41,14 +41,14 @@ const VersionResource& ProgramVersionResource() {
           {"\\StringFileInfo\\041103A4\\Comments", ""},
           {"\\StringFileInfo\\041103A4\\CompanyName", "Huebrook Project"},
           {"\\StringFileInfo\\041103A4\\FileDescription", ""},
-          {"\\StringFileInfo\\041103A4\\FileVersion", "6.0.0.0"},
+          {"\\StringFileInfo\\041103A4\\FileVersion", HB_FILE_VERSION},
           {"\\StringFileInfo\\041103A4\\InternalName", ""},
           {"\\StringFileInfo\\041103A4\\LegalCopyright", "Huebrook Project"},
           {"\\StringFileInfo\\041103A4\\LegalTrademarks", ""},
           {"\\StringFileInfo\\041103A4\\OriginalFilename", ""},
           {"\\StringFileInfo\\041103A4\\PrivateBuild", ""},
           {"\\StringFileInfo\\041103A4\\ProductName", "Huebrook"},
-          {"\\StringFileInfo\\041103A4\\ProductVersion", "6.0.0"},
+          {"\\StringFileInfo\\041103A4\\ProductVersion", HB_PRODUCT_VERSION},
           {"\\StringFileInfo\\041103A4\\SpecialBuild", ""},
       }};
   return resource;

@@ -42,14 +42,17 @@ TfrmVersion::TfrmVersion(QWidget* parent) : hb::TForm(parent) {
   Image2->setObjectName(QStringLiteral("Image2"));
   Image2->setGeometry(12, 16, 32, 32);
 
+  // The labels are as high as their fonts' lines.
   Label1 = hb::MakeCaption(this, QStringLiteral("Label1"), Qt::black, 64, 16, true);
   Label1->setObjectName(QStringLiteral("Label1"));
-  Label1->setFixedHeight(21);
+  Label1->setFont(hb::FontOfLineHeight(Label1->font(), 21));
+  Label1->adjustSize();
   Label2 = hb::MakeCaption(this, QStringLiteral("Label2"), Qt::black, 0, 40, true);
   Label2->setObjectName(QStringLiteral("Label2"));
+  Label2->setFont(hb::FontOfLineHeight(Label2->font(), 16));
   Label2->setAlignment(Qt::AlignRight | Qt::AlignTop);
   // Right-aligned against x 324, however long the text grows.
-  Label2->setGeometry(24, 40, 300, 16);
+  Label2->setGeometry(24, 40, 300, QFontMetrics(Label2->font()).height());
   Label2->setText(QStringLiteral("Label1"));
 
   Panel1 = new hb::TPanel(this, Qt::white);
@@ -91,7 +94,6 @@ void TfrmVersion::FormCreate(QObject*) {
     auto value = [&lookup](int index) { return lookup ? lookup(index) : GetVersionString(index); };
     Label1->setText(QString::fromStdString(value(9)));
     Label1->adjustSize();
-    Label1->setFixedHeight(21);
     Label2->setText(QStringLiteral("Version: ") + QString::fromStdString(value(10)));
     Image2->SetPicture(QImage(QStringLiteral(":/icon-32.png")));
   } catch (...) {

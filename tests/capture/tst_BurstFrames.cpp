@@ -57,14 +57,16 @@ class TestBurstFrames : public QObject {
     QVERIFY(Frames().Holding());
   }
 
-  // One sample at a point not sampled before; returns its colour.
-  QColor Sample() {
+  // One sample at a point not sampled before, of the colour given (else the
+  // screen's own there); returns its colour.
+  QColor Sample(const QColor& color = QColor()) {
     const QPoint p(10 + 7 * nextPoint, 20 + 3 * (nextPoint % 40));
     ++nextPoint;
+    if (color.isValid()) screen.image.setPixel(p, color.rgb());
     screen.cursor = p;
     w->abfColorPicker1Timer(nullptr);
     QCoreApplication::processEvents();
-    return SampleColor(p);
+    return color.isValid() ? color : SampleColor(p);
   }
 
   // Lets the scheme timer's one-shot tick come (it only asks for a rebuild).
@@ -73,12 +75,22 @@ class TestBurstFrames : public QObject {
     QCoreApplication::processEvents();
   }
 
+  // The chosen scheme's row around pure red, the last sample of the tests
+  // that compare it.
   QList<QColor> ExpectedRow() {
-    const hb::THSVColor hsv{double(w->TrackBar_H->Position()), w->TrackBar_S->Position() / 100.0,
-                            w->TrackBar_V->Position() / 100.0};
-    QList<QColor> colors;
-    for (int offset : hb::SchemeOffsets(w->SchemeRow->ChosenScheme())) colors << w->SchemeColorAt(hsv, offset);
-    return colors;
+    using C = QColor;
+    switch (w->SchemeRow->ChosenScheme()) {
+      case hb::THueScheme::None: return {};
+      case hb::THueScheme::Adjacent: return {C(255, 64, 0), C(255, 0, 64)};
+      case hb::THueScheme::Similar: return {C(255, 128, 0), C(255, 191, 0), C(255, 0, 128), C(255, 0, 191)};
+      case hb::THueScheme::Intermediate:
+        return {C(255, 255, 0), C(191, 255, 0), C(128, 255, 0), C(64, 255, 0),
+                C(255, 0, 255), C(191, 0, 255), C(128, 0, 255), C(64, 0, 255)};
+      case hb::THueScheme::Contrasting:
+        return {C(0, 255, 0), C(0, 255, 64), C(0, 255, 128), C(0, 0, 255), C(0, 64, 255), C(0, 128, 255)};
+      case hb::THueScheme::Complementary: return {C(0, 255, 191), C(0, 255, 255), C(0, 191, 255), C(0, 255, 255)};
+    }
+    return {};
   }
   QList<QColor> ShownRow() {
     QList<QColor> colors;
@@ -117,8 +129,10 @@ class TestBurstFrames : public QObject {
   }
 
   void init() {
-    // No burst left over; the window painted and quiet.
+    // No burst left over; the window painted and quiet, at a colour that no
+    // test ends with.
     w->TimMouseDounTimer(nullptr);
+    w->SetColors(1, 2, 3);
     LetSchemeTimerTick();
   }
 
@@ -145,7 +159,7 @@ class TestBurstFrames : public QObject {
 
     QColor last;
     for (int i = 0; i < samples; ++i) {
-      last = Sample();
+      last = Sample(i + 1 == samples ? QColor(255, 0, 0) : QColor());
       // Whatever reads the current colour sees this sample already.
       QCOMPARE(w->cmdColorView->Color(), last);
       QCOMPARE(w->SpnRed->Value(), last.red());
@@ -192,7 +206,7 @@ class TestBurstFrames : public QObject {
     const std::vector<QPointer<TPictureButton>> swatches = w->SchemeRow->SchemeSwatches;
     const QList<QColor> rowBefore = ShownRow();
     if (!during.isEmpty()) w->findChild<QPushButton*>(during)->click();
-    Sample();
+    Sample(QColor(255, 0, 0));
     LetSchemeTimerTick();
     Frames().Frame();
     QCOMPARE(ShownRow(), ExpectedRow());
@@ -219,7 +233,7 @@ class TestBurstFrames : public QObject {
     Frames().Frame();
     const QColor framed = OnScreen(w->cmdColorView, {120, 40});
     QColor last;
-    for (int i = 0; i < 5; ++i) last = Sample();
+    for (int i = 0; i < 5; ++i) last = Sample(i == 4 ? QColor(255, 0, 0) : QColor());
     LetSchemeTimerTick();
     QVERIFY(last != framed);
     QCOMPARE(OnScreen(w->cmdColorView, {120, 40}), framed);  // still held
@@ -244,7 +258,7 @@ class TestBurstFrames : public QObject {
     LetSchemeTimerTick();
     StartBurst();
     const int rebuilds = w->SchemeRow->Rebuilds();
-    Sample();
+    Sample(QColor(255, 0, 0));
     w->TimMouseDounTimer(nullptr);
     LetSchemeTimerTick();
     QCOMPARE(w->SchemeRow->Rebuilds(), rebuilds + 1);

@@ -6,7 +6,6 @@
 #include <QtTest>
 
 #include "app/frmMain.h"
-#include "chart/HueScheme.h"
 #include "chart/SchemeRow.h"
 #include "color/ColorConvert.h"
 
@@ -28,16 +27,6 @@ class TestSchemeSwatches : public QObject {
   void Choose(const QString& option) {
     QTest::mouseClick(Option(option), Qt::LeftButton);
     Settle();
-  }
-
-  // The colours the row must show: the scheme's offsets from the whole
-  // degrees and percents the track bars show.
-  QList<QColor> Expected(hb::THueScheme scheme) {
-    const hb::THSVColor hsv{double(w->TrackBar_H->Position()), w->TrackBar_S->Position() / 100.0,
-                            w->TrackBar_V->Position() / 100.0};
-    QList<QColor> colors;
-    for (int offset : hb::SchemeOffsets(scheme)) colors << w->SchemeColorAt(hsv, offset);
-    return colors;
   }
 
   QList<QColor> Shown() {
@@ -74,26 +63,32 @@ class TestSchemeSwatches : public QObject {
   // half of cmdColorView (y 138 to 257), their colours, above the big swatch.
   void rowPerScheme_data() {
     QTest::addColumn<QString>("option");
-    QTest::addColumn<int>("scheme");
     QTest::addColumn<int>("count");
     QTest::addColumn<int>("width");
-    QTest::newRow("adjacent") << "btnHSVOption_Ruisetu" << int(hb::THueScheme::Adjacent) << 2 << 120;
-    QTest::newRow("similar") << "btnHSVOption_Ruiji" << int(hb::THueScheme::Similar) << 4 << 60;
-    QTest::newRow("intermediate") << "btnHSVOption_Chuusa" << int(hb::THueScheme::Intermediate) << 8 << 30;
-    QTest::newRow("contrasting") << "btnHSVOption_Taisyo" << int(hb::THueScheme::Contrasting) << 6 << 40;
-    QTest::newRow("complementary") << "btnHSVOption_Hosyoku" << int(hb::THueScheme::Complementary) << 4 << 60;
-    QTest::newRow("none") << "btnHSVOption_None" << int(hb::THueScheme::None) << 0 << 0;
+    QTest::addColumn<QList<QColor>>("colors");  // around pure red
+    using C = QColor;
+    QTest::newRow("adjacent") << "btnHSVOption_Ruisetu" << 2 << 120 << QList<C>{C(255, 64, 0), C(255, 0, 64)};
+    QTest::newRow("similar") << "btnHSVOption_Ruiji" << 4 << 60
+                             << QList<C>{C(255, 128, 0), C(255, 191, 0), C(255, 0, 128), C(255, 0, 191)};
+    QTest::newRow("intermediate") << "btnHSVOption_Chuusa" << 8 << 30
+                                  << QList<C>{C(255, 255, 0), C(191, 255, 0), C(128, 255, 0), C(64, 255, 0),
+                                              C(255, 0, 255), C(191, 0, 255), C(128, 0, 255), C(64, 0, 255)};
+    QTest::newRow("contrasting") << "btnHSVOption_Taisyo" << 6 << 40
+                                 << QList<C>{C(0, 255, 0), C(0, 255, 64), C(0, 255, 128), C(0, 0, 255),
+                                             C(0, 64, 255), C(0, 128, 255)};
+    QTest::newRow("complementary") << "btnHSVOption_Hosyoku" << 4 << 60
+                                   << QList<C>{C(0, 255, 191), C(0, 255, 255), C(0, 191, 255), C(0, 255, 255)};
+    QTest::newRow("none") << "btnHSVOption_None" << 0 << 0 << QList<C>{};
   }
   void rowPerScheme() {
     QFETCH(QString, option);
-    QFETCH(int, scheme);
     QFETCH(int, count);
     QFETCH(int, width);
-    w->SetColors(200, 60, 30);
+    w->SetColors(255, 0, 0);
     Choose(option);
     QVERIFY(Option(option)->isChecked());
     QCOMPARE(int(Swatches().size()), count);
-    QCOMPARE(Shown(), Expected(hb::THueScheme(scheme)));
+    QTEST(Shown(), "colors");
     for (int i = 0; i < count; ++i) {
       TPictureButton* s = Swatches()[std::size_t(i)];
       QVERIFY(s);
@@ -132,8 +127,7 @@ class TestSchemeSwatches : public QObject {
     // A track-bar move by the user rebuilds too.
     w->TrackBar_V->setValue(50);
     Settle();
-    QCOMPARE(Shown(), Expected(hb::THueScheme::Adjacent));
-    QCOMPARE(Shown().first().blue(), 128);
+    QCOMPARE(Shown(), (QList<QColor>{QColor(32, 0, 128), QColor(0, 32, 128)}));
   }
 
   // The row follows the whole degrees the hue bar shows: (0, 100, 5) is hue
@@ -143,7 +137,8 @@ class TestSchemeSwatches : public QObject {
     w->SetColors(0, 100, 5);
     Settle();
     QCOMPARE(w->TrackBar_H->Position(), 123);
-    QCOMPARE(Shown(), Expected(hb::THueScheme::Complementary));
+    QCOMPARE(w->TrackBar_V->Position(), 39);
+    QCOMPARE(Shown(), (QList<QColor>{QColor(79, 0, 99), QColor(99, 0, 94), QColor(99, 0, 69), QColor(99, 0, 94)}));
     hb::THSVColor exact{0, 0, 0};
     hb::TColorConvert::RGBToHSV(0, 100, 5, exact);
     QVERIFY(Shown() != (QList<QColor>{w->SchemeColorAt(exact, 165), w->SchemeColorAt(exact, 180),
@@ -192,7 +187,9 @@ class TestSchemeSwatches : public QObject {
     if (rebuildDueDuringClick) QVERIFY(clicked && !clicked->isVisible());
     Settle();
     QCOMPARE(w->TrackBar_H->Position(), 89);  // 89.88 degrees, truncated
-    QCOMPARE(Shown(), Expected(hb::THueScheme::Intermediate));
+    QCOMPARE(Shown(), (QList<QColor>{QColor(0, 255, 123), QColor(0, 255, 187), QColor(0, 255, 251),
+                                     QColor(0, 195, 255), QColor(255, 123, 0), QColor(255, 60, 0),
+                                     QColor(255, 0, 4), QColor(255, 0, 68)}));
     QVERIFY(!Swatches().empty());
     for (const auto& s : Swatches()) QVERIFY(s != clicked);
     QVERIFY(!clicked || !clicked->isVisible());

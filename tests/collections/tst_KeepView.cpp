@@ -406,6 +406,37 @@ class TestKeepView : public QObject {
     QCOMPARE(w->pnlHistory->size(), QSize(121, 196));
   }
 
+  // Typed text is recorded as the window takes it: each number a spin edit
+  // holds at a tick, a hex code only once its button applies it.
+  void historyOfTypedText_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("apply");
+    QTest::addColumn<Colors>("held");
+    QTest::newRow("255 typed slowly into SpnRed") << "SpnRed" << "255" << false
+                                                 << Colors{0x000000, 0x000002, 0x000019, 0x0000FF};
+    QTest::newRow("hex code typed") << "txtHex" << "ff8000" << false << Colors{0x000000};
+    QTest::newRow("hex code applied") << "txtHex" << "ff8000" << true << Colors{0x000000, 0x0080FF};
+  }
+  void historyOfTypedText() {
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    auto w = Start(nullptr);
+    w->timHistory->SetEnabled(false);
+    w->SetColors(0, 0, 0);
+    w->timHistoryTimer(w->timHistory);
+    QWidget* typed = field == "SpnRed" ? static_cast<QWidget*>(w->SpnRed->Edit()) : w->txtHex;
+    QTest::keyClick(typed, Qt::Key_A, Qt::ControlModifier);
+    for (const QChar c : text) {
+      QTest::keyClick(typed, c.toLatin1());
+      w->timHistoryTimer(w->timHistory);
+    }
+    QFETCH(bool, apply);
+    if (apply) QTest::mouseClick(w->cmdSetHex, Qt::LeftButton);
+    w->timHistoryTimer(w->timHistory);
+    QTEST(Shown(w->HistoryButtons()), "held");
+  }
+
   void nothingWhileTheButtonIsHeld() {
     auto w = Start(nullptr);
     w->timHistory->SetEnabled(false);

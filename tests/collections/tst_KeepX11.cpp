@@ -86,12 +86,12 @@ class TestKeepX11 : public QObject {
     // A right-button release on the orange swatch: it becomes current, and
     // the menu opens (Escape dismisses it).
     hand.MoveTo(origin + kept[0]);
-    QTest::qWait(30);
     hand.Button(3, true);
     hand.Button(3, false);
     QVERIFY(WaitFor([&] { return PixelAt(hand.d, origin + swatchView) == orange; }));
-    QTest::qWait(200);
+    QVERIFY(WaitFor([&] { return PopupShown(hand.d, origin + kept[0]); }));
     Key(hand.d, XK_Escape);
+    QVERIFY(WaitFor([&] { return !PopupShown(hand.d, origin + kept[0]); }));
 
     CloseWindow(hand.d, window);
     QVERIFY(first.waitForFinished(10000));

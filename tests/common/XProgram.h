@@ -52,6 +52,29 @@ inline WindowInfo FindMainWindow(Display* d) {
   return found;
 }
 
+// Whether a popup (a mapped override-redirect window: a menu, a combo box's
+// list) is on the screen, over the point at when one is given. A menu opens
+// with its corner at the point it was asked for, where a tooltip never
+// stands.
+inline bool PopupShown(Display* d, QPoint at = QPoint(-1, -1)) {
+  // Windows may vanish while the tree is read.
+  const auto oldHandler = XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+  Window root = DefaultRootWindow(d), parent = 0, *children = nullptr;
+  unsigned count = 0;
+  bool found = false;
+  if (XQueryTree(d, root, &root, &parent, &children, &count)) {
+    for (unsigned i = 0; i < count && !found; ++i) {
+      XWindowAttributes a;
+      found = XGetWindowAttributes(d, children[i], &a) && a.map_state == IsViewable && a.override_redirect &&
+              (at.x() < 0 || QRect(a.x, a.y, a.width, a.height).contains(at));
+    }
+    if (children) XFree(children);
+  }
+  XSync(d, False);
+  XSetErrorHandler(oldHandler);
+  return found;
+}
+
 inline bool WaitFor(const std::function<bool()>& done, int ms = 10000) {
   QElapsedTimer clock;
   clock.start();

@@ -119,6 +119,8 @@ class TestEditorItems : public QObject {
     QTEST(int(e.B), "b");
   }
 
+  // A name is refused exactly when the plug-in file does not give it back as
+  // it was; each row is checked against a real save and read as well.
   void nameProblems_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("problems");
@@ -126,21 +128,37 @@ class TestEditorItems : public QObject {
     QTest::newRow("japanese") << "新規プラグイン#1" << QStringList{};
     QTest::newRow("inner semicolon and bracket") << "a;b[c" << QStringList{};
     QTest::newRow("inner blank") << "light blue" << QStringList{};
-    QTest::newRow("close bracket") << "a]b" << QStringList{"「]」"};
-    QTest::newRow("equals") << "a=b" << QStringList{"「=」"};
+    QTest::newRow("close bracket") << "a]b" << QStringList{};
+    QTest::newRow("close bracket at the end") << "a]" << QStringList{};
+    QTest::newRow("equals") << "a=b" << QStringList{};
+    QTest::newRow("leading semicolon") << ";a" << QStringList{};
+    QTest::newRow("leading bracket") << "[a" << QStringList{};
+    QTest::newRow("header shape") << "[a=b]" << QStringList{};
+    QTest::newRow("cp932 trail byte ]") << "ゾ]" << QStringList{};
+    QTest::newRow("beyond cp932") << "😀" << QStringList{};
+    QTest::newRow("ideographic blanks") << "　a　" << QStringList{};
+    QTest::newRow("empty") << "" << QStringList{};
     QTest::newRow("line feed") << "a\nb" << QStringList{"改行"};
     QTest::newRow("carriage return") << "a\rb" << QStringList{"改行"};
-    QTest::newRow("leading semicolon") << ";a" << QStringList{"先頭の「;」"};
-    QTest::newRow("leading bracket") << "[a" << QStringList{"先頭の「[」"};
     QTest::newRow("trailing blank") << "a " << QStringList{"前後の空白"};
     QTest::newRow("leading tab") << "\ta" << QStringList{"前後の空白"};
-    QTest::newRow("header shape") << "[a=b]" << QStringList{"「]」", "「=」", "先頭の「[」"};
+    QTest::newRow("blank and break") << " [a\n" << QStringList{"改行", "前後の空白"};
   }
   void nameProblems() {
     QFETCH(QString, name);
     QStringList got;
     for (const std::string& p : hb::NameProblems(name.toStdString())) got << QString::fromStdString(p);
     QTEST(got, "problems");
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("name.hb").toStdString();
+    const std::vector<tColors> items = {{name.toStdString(), 1, 2, 3}};
+    bool back = false;
+    try {
+      hb::SavePalletEntries(path, items);
+      back = Same(ReadBack(path), items);
+    } catch (const std::exception&) {
+    }
+    QCOMPARE(back, got.isEmpty());
   }
 
   // Every name the check lets through comes back from the file unchanged.

@@ -162,10 +162,8 @@ class TestFrmEditor : public QObject {
   void saveRefusesUnreadableNames_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("named");
-    QTest::newRow("bracket") << "a]b" << "「]」";
-    QTest::newRow("equals") << "a=b" << "「=」";
-    QTest::newRow("comment") << ";a" << "先頭の「;」";
-    QTest::newRow("header") << "[a" << "先頭の「[」";
+    QTest::newRow("trailing blank") << "a " << "前後の空白";
+    QTest::newRow("leading tab") << "\ta" << "前後の空白";
   }
   void saveRefusesUnreadableNames() {
     QFETCH(QString, name);
@@ -427,11 +425,14 @@ class TestFrmEditor : public QObject {
     QTest::addColumn<bool>("writable");
     QTest::addColumn<bool>("staysOpen");
     QTest::addColumn<bool>("fileWritten");
-    QTest::newRow("cancel") << int(hb::mrCancel) << false << true << true << false;
-    QTest::newRow("no") << int(hb::mrNo) << false << true << false << false;
-    QTest::newRow("yes, saved") << int(hb::mrYes) << true << true << false << true;
-    QTest::newRow("yes, dialog cancelled") << int(hb::mrYes) << false << true << false << false;
-    QTest::newRow("yes, write fails") << int(hb::mrYes) << true << false << true << false;
+    QTest::addColumn<int>("repeatedAnswer");  // 0: no repeated names
+    QTest::newRow("cancel") << int(hb::mrCancel) << false << true << true << false << 0;
+    QTest::newRow("no") << int(hb::mrNo) << false << true << false << false << 0;
+    QTest::newRow("yes, saved") << int(hb::mrYes) << true << true << false << true << 0;
+    QTest::newRow("yes, dialog cancelled") << int(hb::mrYes) << false << true << true << false << 0;
+    QTest::newRow("yes, repeated names cancelled") << int(hb::mrYes) << true << true << true << false
+                                                   << int(hb::mrCancel);
+    QTest::newRow("yes, write fails") << int(hb::mrYes) << true << false << true << false << 0;
   }
   void closeQuestion() {
     QFETCH(int, answer);
@@ -445,13 +446,23 @@ class TestFrmEditor : public QObject {
     e.EnableMainWindow = [&](bool on) { enabledCalls += on ? 1 : -100; };
     e.show();
     QTest::mouseClick(e.btnAdd, Qt::LeftButton);
+    QFETCH(int, repeatedAnswer);
     Boxes().answers = {answer};
+    if (repeatedAnswer) {
+      QTest::mouseClick(e.btnAdd, Qt::LeftButton);
+      e.ListBox1->setCurrentRow(1);
+      e.Edit1->setText(e.ListBox1->item(0)->text());
+      QTest::mouseClick(e.btnSave, Qt::LeftButton);
+      Boxes().answers.push_back(repeatedAnswer);
+    }
     if (chooseFile) Dialogs().pathAnswers = {path};
     QTest::mouseClick(e.btnClose, Qt::LeftButton);
     QCOMPARE(QString::fromStdString(Boxes().shown.at(0).text),
              QString::fromUtf8("データが編集されています。\nプラグインを保存しますか？"));
     QCOMPARE(Boxes().shown[0].buttons, hb::TMsgDlgButtons(hb::mbYes | hb::mbNo | hb::mbCancel));
     QTEST(e.isVisible(), "staysOpen");
+    // Left open, the list is as it was, still unsaved.
+    if (e.isVisible()) QVERIFY(e.ListBox1->count() == (repeatedAnswer ? 2 : 1) && e.EditorModified);
     QTEST(QFileInfo(QString::fromStdString(path)).isFile(), "fileWritten");
     QCOMPARE(enabledCalls, e.isVisible() ? 0 : 1);
     QCOMPARE(e.Timer1->Enabled(), e.isVisible());

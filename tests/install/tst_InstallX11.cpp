@@ -271,16 +271,19 @@ class TestInstallX11 : public QObject {
     QTest::qWait(300);
 
     // Keep, history, then the palettes: the third item is the user's own.
+    // Types into the selector's list once it is on the screen.
     auto choose = [&](int downs) {
+      if (!WaitFor([&] { return !PopupShown(hand.d); })) return false;
       Click(hand, origin + select_);
-      QTest::qWait(300);
+      if (!WaitFor([&] { return PopupShown(hand.d); })) return false;
       for (int i = 0; i < downs; ++i) Key(hand.d, XK_Down);
       Key(hand.d, XK_Return);
+      return true;
     };
-    choose(2);
+    QVERIFY(choose(2));
     QVERIFY2(WaitFor([&] { return PixelAt(hand.d, origin + pallet0_) == QColor(18, 52, 86); }),
              "the user's palette is not on view");
-    choose(1);
+    QVERIFY(choose(1));
     for (int row = 0; row < 3; ++row) {
       const TItemData& item = next[std::size_t(row)];
       const QColor want(item.R & 0xFF, item.G & 0xFF, item.B & 0xFF);

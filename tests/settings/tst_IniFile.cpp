@@ -99,6 +99,7 @@ class TestIniFile : public QObject {
     QTest::newRow("last line unterminated") << QByteArray("[a]\r\nk=2") << QByteArray("a") << QByteArray("k") << QByteArray("2");
     QTest::newRow("lone CR lines") << QByteArray("[Keep]\rCount=2\r0=112233\r") << QByteArray("Keep") << QByteArray("0") << QByteArray("112233");
     QTest::newRow("lone CR ends a header") << QByteArray("[a]\r[b]\rk=1") << QByteArray("b") << QByteArray("k") << QByteArray("1");
+    QTest::newRow("CR before CR LF, LF before CR") << QByteArray("[a]\r\r\nk=1\n\r[b]\rj=2") << QByteArray("b") << QByteArray("j") << QByteArray("2");
     // Bit 0x20 tells these apart: only letters fold.
     QTest::newRow("@ is not `") << QByteArray("[a]\n@=1\n`=2\n") << QByteArray("a") << QByteArray("`") << QByteArray("2");
     QTest::newRow("\\ is not |") << QByteArray("[\\]\nk=1\n[|]\nk=2\n") << QByteArray("|") << QByteArray("k") << QByteArray("2");

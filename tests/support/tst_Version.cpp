@@ -16,10 +16,11 @@ class TestVersion : public QObject {
     QTest::addColumn<QString>("value");
     QTest::newRow("Comments") << 0 << "";
     QTest::newRow("CompanyName") << 1 << "Huebrook Project";
-    QTest::newRow("FileVersion") << 3 << "6.0.0.0";
+    // The package's version, whatever it is; the file version adds a fourth number.
+    QTest::newRow("FileVersion") << 3 << HB_PACKAGE_VERSION ".0";
     QTest::newRow("LegalCopyright") << 5 << "Huebrook Project";
     QTest::newRow("ProductName") << 9 << "Huebrook";
-    QTest::newRow("ProductVersion") << 10 << "6.0.0";
+    QTest::newRow("ProductVersion") << 10 << HB_PACKAGE_VERSION;
     QTest::newRow("SpecialBuild") << 11 << "";
     QTest::newRow("no such key") << 12 << "";
     QTest::newRow("negative index") << -1 << "";

@@ -62,6 +62,29 @@ class TestFrmVersion : public QObject {
     QCOMPARE(dialog.btnClose->Caption(), QString::fromUtf8("閉じる"));
   }
 
+  // The name and the version stand in bold lines 21 and 16 pixels high, over
+  // the dialog's 12-pixel text, each label as high as its line; the version
+  // ends at x 324.
+  void labelLines_data() {
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<int>("lineHeight");
+    QTest::addColumn<QPoint>("corner");  // top left of Label1, top right of Label2
+    QTest::newRow("Label1") << "Label1" << 21 << QPoint(64, 16);
+    QTest::newRow("Label2") << "Label2" << 16 << QPoint(324, 40);
+  }
+  void labelLines() {
+    QFETCH(QString, label);
+    QFETCH(int, lineHeight);
+    TfrmVersion dialog;
+    const QLabel* l = dialog.findChild<QLabel*>(label);
+    QVERIFY(l->font().bold());
+    QCOMPARE(QFontMetrics(l->font()).height(), lineHeight);
+    QCOMPARE(dialog.font().pixelSize(), 12);
+    QCOMPARE(l->height(), lineHeight);
+    QVERIFY(l->width() >= QFontMetrics(l->font()).horizontalAdvance(l->text()));
+    QTEST(label == "Label1" ? l->pos() : l->geometry().topRight() + QPoint(1, 0), "corner");
+  }
+
   // Without a translation table the look-up fails and the dialog keeps its
   // placeholder texts and shows no icon.
   void failedLookupKeepsPlaceholders() {
