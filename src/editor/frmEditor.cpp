@@ -466,7 +466,7 @@ bool TfrmEditor::WriteReported(const std::string& path, const std::function<void
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
   try {
     write();
-  } catch (...) {
+  } catch (const std::exception&) {
     QGuiApplication::restoreOverrideCursor();
     hb::MessageDlg(hb::IniWriteError(path).what(), hb::TMsgDlgType::mtError, hb::mbOK);
     return false;

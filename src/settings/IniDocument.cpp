@@ -108,7 +108,8 @@ std::uint64_t HashSeed() {
     try {
       std::random_device device;
       s ^= std::uint64_t(device()) << 32 | device();
-    } catch (...) {
+    } catch (const std::exception&) {
+      // No entropy source: the clock alone seeds it.
     }
     return Mix(s);
   }();

@@ -221,8 +221,10 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
     SyncFolder(dir);
   } catch (const IniWriteError&) {
     throw;
+  } catch (const IoFailure&) {
+    throw IniWriteError(path);
   } catch (const std::exception&) {
-    // A file system error or no memory: the user is told which file.
+    // No memory for the bytes, say: the user is told which file all the same.
     throw IniWriteError(path);
   }
 }

@@ -96,7 +96,7 @@ void TfrmVersion::FormCreate(QObject*) {
     Label1->adjustSize();
     Label2->setText(QStringLiteral("Version: ") + QString::fromStdString(value(10)));
     Image2->SetPicture(QImage(QStringLiteral(":/icon-32.png")));
-  } catch (...) {
+  } catch (const std::exception&) {
   }
 }
 
