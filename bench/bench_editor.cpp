@@ -38,7 +38,7 @@ std::vector<tColors> Colours(int n) {
 std::string PaletteFile(int n) {
   const std::string path = Dir().filePath(QStringLiteral("load-%1.hb").arg(n)).toStdString();
   std::ifstream exists(path);
-  if (!exists) hb::SavePalletEntries(path, Colours(n));
+  if (!exists) hb::SavePaletteEntries(path, Colours(n));
   return path;
 }
 
@@ -74,7 +74,7 @@ void BM_EditorSave(benchmark::State& state) {
   const int n = int(state.range(0));
   const std::vector<tColors> items = Colours(n);
   const std::string path = Dir().filePath(QStringLiteral("save-%1.hb").arg(n)).toStdString();
-  for (auto _ : state) hb::SavePalletEntries(path, items, [] { QCoreApplication::processEvents(); });
+  for (auto _ : state) hb::SavePaletteEntries(path, items, [] { QCoreApplication::processEvents(); });
   state.SetComplexityN(n);
 }
 BENCHMARK(BM_EditorSave)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)

@@ -62,7 +62,7 @@ void SetBytes(benchmark::State& state, const std::string& path) {
 void BM_OpenFile(benchmark::State& state) {
   const std::string path = PaletteFile(int(state.range(0)), state.range(1) != 0);
   for (auto _ : state) {
-    hb::IniFile ini(path);
+    hb::TIniFile ini(path);
     benchmark::DoNotOptimize(&ini);
   }
   SetBytes(state, path);
@@ -72,7 +72,7 @@ void BM_OpenFile(benchmark::State& state) {
 void BM_OpenAndReadAll(benchmark::State& state) {
   const std::string path = PaletteFile(int(state.range(0)), state.range(1) != 0);
   for (auto _ : state) {
-    hb::IniFile ini(path);
+    hb::TIniFile ini(path);
     std::int64_t sum = 0;
     for (const std::string& name : ini.ReadSections())
       sum += ini.ReadInteger(name, "R", 0) + ini.ReadInteger(name, "G", 0) + ini.ReadInteger(name, "B", 0);
@@ -97,8 +97,8 @@ void BM_Write10000Keys(benchmark::State& state) {
     if (sections) std::ofstream(path, std::ios::binary) << bytes;
     else ::unlink(path.c_str());
     state.ResumeTiming();
-    hb::IniFile ini(path);
-    hb::IniFile::Batch batch(ini);
+    hb::TIniFile ini(path);
+    hb::TIniFile::Batch batch(ini);
     ini.WriteInteger("Keep", "Count", 10000);
     for (int i = 0; i < 10000; ++i) ini.WriteString("Keep", std::to_string(i), "0080FF");
     batch.Commit();

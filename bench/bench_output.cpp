@@ -114,9 +114,9 @@ void WritePhases(benchmark::State& state, const QString& folder, const char* nam
   const bool jpeg = hb::ImageFormatForFileName(path) == hb::TImageFileFormat::Jpeg;
   QElapsedTimer clock;
   qint64 written = 0, synced = 0;
-  hb::SetIniWriteHook([&](hb::IniWriteStage stage, std::size_t) {
-    if (stage == hb::IniWriteStage::Written) written = clock.nsecsElapsed();
-    if (stage == hb::IniWriteStage::Synced) synced = clock.nsecsElapsed();
+  hb::SetIniWriteHook([&](hb::TIniWriteStage stage, std::size_t) {
+    if (stage == hb::TIniWriteStage::Written) written = clock.nsecsElapsed();
+    if (stage == hb::TIniWriteStage::Synced) synced = clock.nsecsElapsed();
   });
   double encode = 0, write = 0, sync = 0, rename = 0;
   for (auto _ : state) {

@@ -24,7 +24,7 @@ const std::string& InstalledExecutable() {
 }
 
 void BM_ResolveInstalled(benchmark::State& state) {
-  const hb::PathEnvironment env{"/root", "", "", ""};
+  const hb::TPathEnvironment env{"/root", "", "", ""};
   for (auto _ : state) benchmark::DoNotOptimize(hb::ResolveProgramFolders(env, InstalledExecutable()));
 }
 BENCHMARK(BM_ResolveInstalled)->Unit(benchmark::kMicrosecond);
@@ -32,7 +32,7 @@ BENCHMARK(BM_ResolveInstalled)->Unit(benchmark::kMicrosecond);
 void BM_ResolveLongDataDirs(benchmark::State& state) {
   std::string dirs;
   for (int i = 0; i < state.range(0); ++i) dirs += "/opt/d" + std::to_string(i) + "/share:";
-  const hb::PathEnvironment env{"/root", "", dirs, ""};
+  const hb::TPathEnvironment env{"/root", "", dirs, ""};
   for (auto _ : state) benchmark::DoNotOptimize(hb::ResolveProgramFolders(env, InstalledExecutable()));
   state.SetComplexityN(state.range(0));
 }

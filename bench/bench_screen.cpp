@@ -13,8 +13,8 @@
 
 namespace {
 
-hb::ScreenX11& Real() {
-  static hb::ScreenX11 screen;
+hb::TScreenX11& Real() {
+  static hb::TScreenX11 screen;
   return screen;
 }
 

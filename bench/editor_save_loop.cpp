@@ -26,7 +26,7 @@ std::vector<tColors> Version(int v) {
 }
 
 int Check(const std::string& path) {
-  hb::IniFile file(path);
+  hb::TIniFile file(path);
   const std::vector<std::string> names = file.ReadSections();
   if (names.size() != std::size_t(kColours)) {
     std::printf("torn: %zu sections\n", names.size());
@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
     const int count = std::atoi(argv[4]);
     for (int v = first; v < first + count; ++v) {
       try {
-        hb::SavePalletEntries(argv[2], Version(v));
+        hb::SavePaletteEntries(argv[2], Version(v));
       } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;

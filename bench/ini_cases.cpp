@@ -112,7 +112,7 @@ int main(int argc, char** argv) {
     std::size_t sections = 0;
     std::string value;
     {
-      const hb::IniFile ini(argv[2]);
+      const hb::TIniFile ini(argv[2]);
       const std::vector<std::string> names = ini.ReadSections();
       sections = names.size();
       value = ini.ReadString(names.empty() ? std::string("Keys") : names.back(), "R", "-");

@@ -54,7 +54,7 @@ std::string KeyFromInput(const std::string& bytes, std::size_t pick) {
 // which the fuzzer would soon learn to write into a file).
 using Snapshot = std::map<std::pair<std::string, std::string>, std::optional<std::string>>;
 
-Snapshot Read(const hb::IniDocument& doc, const std::vector<std::string>& sections,
+Snapshot Read(const hb::TIniDocument& doc, const std::vector<std::string>& sections,
               const std::vector<std::string>& keys) {
   Snapshot s;
   for (const std::string& sec : sections)
@@ -178,7 +178,7 @@ struct Reference {
 };
 
 // The document reads what the reference reads, wherever the reference is sure.
-void CompareWithReference(const hb::IniDocument& doc, const std::string& bytes) {
+void CompareWithReference(const hb::TIniDocument& doc, const std::string& bytes) {
   if (doc.Encoding() == hb::TextEncoding::Utf16Le || doc.Encoding() == hb::TextEncoding::Utf16Be) return;
   const Reference ref(bytes, doc.Encoding() == hb::TextEncoding::Cp932);
   const std::vector<std::string> listed = doc.ReadSections();
@@ -210,7 +210,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const unsigned mode = data[0];
   const std::string bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
 
-  hb::IniDocument doc(bytes);
+  hb::TIniDocument doc(bytes);
   Require(doc.ToBytes() == bytes);  // untouched, nothing moves
   CompareWithReference(doc, bytes);
   const std::vector<std::string> sections = doc.ReadSections();
@@ -231,7 +231,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   try {
     doc.WriteString(section, key, value);
-  } catch (const hb::IniInvalidText&) {
+  } catch (const hb::IniTextError&) {
     Require(doc.ToBytes() == bytes);  // refused: nothing changed
     return 0;
   }
@@ -240,7 +240,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Only the written key's value changed.
   Snapshot after = Read(doc, probe, keys);
   for (auto& [where, v] : before) {
-    const bool written = hb::IniDocument(std::string("[") + where.first + "]\n" + where.second + "=1")
+    const bool written = hb::TIniDocument(std::string("[") + where.first + "]\n" + where.second + "=1")
                              .ReadString(section, key, "") == "1";
     if (!written) Require(after.at(where) == v);
   }
@@ -261,16 +261,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ++tail;
   const std::string removed = in.substr(head, in.size() - head - tail);
   const std::string added = out.substr(head, out.size() - head - tail);
-  if (existed && doc.Encoding() == hb::IniDocument(bytes).Encoding()) {
+  if (existed && doc.Encoding() == hb::TIniDocument(bytes).Encoding()) {
     Require(removed.find_first_of("\r\n") == std::string::npos && added.find_first_of("\r\n") == std::string::npos);
-  } else if (doc.Encoding() == hb::IniDocument(bytes).Encoding()) {
+  } else if (doc.Encoding() == hb::TIniDocument(bytes).Encoding()) {
     Require(removed.empty());
     Require(added.size() <= key.size() + value.size() + section.size() + 12);
   }
 
   // Saved and read again, the value is still there.
   if (!doc.SettleEncoding()) return 0;  // not savable without loss
-  const hb::IniDocument again(doc.ToBytes());
+  const hb::TIniDocument again(doc.ToBytes());
   Require(again.ReadString(section, key, "") == value);
   return 0;
 }

@@ -28,7 +28,7 @@ namespace {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size > 1024 * 1024) return 0;
   const std::string bytes(reinterpret_cast<const char*>(data), size);
-  const hb::IniDocument doc(bytes);
+  const hb::TIniDocument doc(bytes);
 
   const std::vector<std::string> texts = hb::ReadKeepTexts(doc);
   Require(texts.size() <= std::size_t(hb::kKeepCountLimit));
@@ -50,12 +50,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // Written back the way the close writes it, the list reads the same, and
   // the sections of the file are all still there.
-  hb::IniDocument again(bytes);
+  hb::TIniDocument again(bytes);
   try {
     again.WriteString("Keep", "Count", std::to_string(colors.size()));
     for (std::size_t i = 0; i < colors.size(); ++i)
       again.WriteString("Keep", std::to_string(i), hb::KeepColorText(colors[i]));
-  } catch (const hb::IniInvalidText&) {
+  } catch (const hb::IniTextError&) {
     // The names and values are always storable, but a file that cannot be
     // written without losing bytes (odd-length UTF-16, CP932 bytes that do
     // not convert) refuses any write; the close then reports it and keeps
@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   if (!again.SettleEncoding()) return 0;
-  const hb::IniDocument reread(again.ToBytes());
+  const hb::TIniDocument reread(again.ToBytes());
   Require(hb::KeepColorsFromTexts(hb::ReadKeepTexts(reread)) == colors);
   std::vector<std::string> sections = doc.ReadSections();
   std::vector<std::string> after = reread.ReadSections();

@@ -20,13 +20,13 @@
 
 namespace {
 
-using hb::CodePage;
+using hb::TCodePage;
 
 void Check(bool ok) {
   if (!ok) __builtin_trap();
 }
 
-std::vector<std::size_t> Bounds(CodePage cp, std::string_view s) {
+std::vector<std::size_t> Bounds(TCodePage cp, std::string_view s) {
   std::vector<std::size_t> b{0};
   for (std::size_t p = 0; p < s.size(); b.push_back(p)) p += hb::CharByteLength(cp, s, p);
   return b;
@@ -41,7 +41,7 @@ std::string Slice(std::string_view s, const std::vector<std::size_t>& b, long fi
   return std::string(s.substr(b[first - 1], b[last] - b[first - 1]));
 }
 
-int RefInStr(CodePage cp, std::string_view s, std::string_view sub) {
+int RefInStr(TCodePage cp, std::string_view s, std::string_view sub) {
   const auto b = Bounds(cp, s);
   const long k = long(hb::CharCount(cp, sub));
   for (long i = 1; i < long(b.size()); ++i)
@@ -49,7 +49,7 @@ int RefInStr(CodePage cp, std::string_view s, std::string_view sub) {
   return 0;
 }
 
-int RefLast(CodePage cp, std::string_view s, std::string_view sub) {
+int RefLast(TCodePage cp, std::string_view s, std::string_view sub) {
   const auto b = Bounds(cp, s);
   const int L = int(hb::CharCount(cp, sub));
   int last = 0;
@@ -70,7 +70,7 @@ int Position(std::uint8_t byte) {
   return static_cast<std::int8_t>(byte);
 }
 
-void Run(CodePage cp, std::uint8_t flags, int maxLen, int a, int b, std::string_view s, std::string_view sub) {
+void Run(TCodePage cp, std::uint8_t flags, int maxLen, int a, int b, std::string_view s, std::string_view sub) {
   const auto bs = Bounds(cp, s);
   const long c = long(bs.size()) - 1;
   Check(hb::CharLen(s, cp) == c);
@@ -124,6 +124,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view rest(reinterpret_cast<const char*>(data + 5), size - 5);
   const std::size_t split = std::min<std::size_t>(rest.size(), rest.size() > 40 ? rest.size() - data[4] % 16 : data[4]);
   const std::string_view s = rest.substr(0, split), sub = rest.substr(split);
-  Run((flags & 1) ? CodePage::Cp932 : CodePage::Utf8, flags, maxLen, a, b, s, sub);
+  Run((flags & 1) ? TCodePage::Cp932 : TCodePage::Utf8, flags, maxLen, a, b, s, sub);
   return 0;
 }

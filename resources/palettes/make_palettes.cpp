@@ -48,8 +48,8 @@ void WritePalette(const std::string& path, const std::vector<Colour>& colours, c
     if (!file.open(QIODevice::WriteOnly)) throw std::runtime_error("cannot write " + path);
     file.write(bytes.data(), qint64(bytes.size()));
   }
-  hb::IniFile ini(path);
-  hb::IniFile::Batch batch(ini);
+  hb::TIniFile ini(path);
+  hb::TIniFile::Batch batch(ini);
   for (const Colour& c : colours) {
     ini.WriteInteger(c.name, "R", c.r);
     ini.WriteInteger(c.name, "G", c.g);

@@ -65,7 +65,7 @@ void TfrmMain::WireHandlers() {
   WireCapture();
   WireChart();
   WireScheme();
-  WirePallets();
+  WirePalettes();
   WireOutput();
   WireKeep();
 }
@@ -125,7 +125,7 @@ void TfrmMain::FormCreate(QObject*) {
     cmbPalletSelect->addItem(QString::fromUtf8("【キープデータ】"));
     cmbPalletSelect->addItem(QString::fromUtf8("【履歴データ】"));
     cmbPalletSelect->setCurrentIndex(0);
-    SidePanel->ListPallets();
+    SidePanel->ListPalettes();
   }
 
   // 14. The history timer.

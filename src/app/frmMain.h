@@ -120,7 +120,7 @@ class TfrmMain : public hb::TForm {
   void UpdateSchemeSwatches();
   QColor SchemeColorAt(hb::THSVColor HSV, int Offset) const;
 
-  // ---- Palettes and the side panel's views (frmMainPallets.cpp) ------------------
+  // ---- Palettes and the side panel's views (frmMainPalettes.cpp) ------------------
   TFindFile* FindFile1 = nullptr;
   hb::TSidePanel* SidePanel = nullptr;
   void FindFile1Find(const std::string& FileName, const std::string& Path, TSearchRec Search, bool& Cancel);
@@ -134,7 +134,7 @@ class TfrmMain : public hb::TForm {
   const std::vector<TPictureButton*>& PalletButtons() const;
   const std::vector<QLabel*>& PalletLabels() const;
   // Frees the palette view's controls one by one (when the window closes).
-  void FreePalletView();
+  void FreePaletteView();
 
   // ---- Colour codes to the clipboard, colour image file (frmMainOutput.cpp) -------
   hb::TColorOutput* ColorOutput = nullptr;
@@ -292,7 +292,7 @@ class TfrmMain : public hb::TForm {
   void WireSwatches();
   void WireCapture();
   void WireChart();
-  void WirePallets();
+  void WirePalettes();
   void WireScheme();
   void WireOutput();
   void WireKeep();

@@ -79,7 +79,7 @@ void TfrmMain::FormCloseQuery(QObject*, bool& CanClose) {
   // Closing: nothing more is recorded, and the swatches go.
   timHistory->SetEnabled(false);
   keepList_->Clear();
-  FreePalletView();
+  FreePaletteView();
   history_->Clear();
   hb::SetScreenCursor(hb::crDefault);
 }

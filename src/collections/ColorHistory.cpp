@@ -29,9 +29,9 @@ void TColorHistory::Record() {
   try {
     const std::uint32_t current = ValueOf(currentColor_());
     switch (ring_.Record(current)) {
-      case HistoryRing::Change::None:
+      case THistoryRing::Change::None:
         return;
-      case HistoryRing::Change::Appended: {
+      case THistoryRing::Change::Appended: {
         TPictureButton* swatch = swatches_.Create(panel_, QColorOfValue(current));
         TGridCell previous{};
         if (!buttons_.empty()) previous = {buttons_.back()->x(), buttons_.back()->y()};
@@ -41,7 +41,7 @@ void TColorHistory::Record() {
         swatch->show();
         return;
       }
-      case HistoryRing::Change::Shifted: {
+      case THistoryRing::Change::Shifted: {
         // The swatches stay; each takes the colour of the one after it.
         const auto& colors = ring_.Colors();
         for (std::size_t i = 0; i < buttons_.size() && i < colors.size(); ++i) {

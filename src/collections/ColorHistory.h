@@ -41,7 +41,7 @@ class TColorHistory : public QObject {
   TTimer* timer_;
   const TSwatches& swatches_;
   ColorSource currentColor_;
-  HistoryRing ring_;
+  THistoryRing ring_;
   std::vector<TPictureButton*> buttons_;
 };
 

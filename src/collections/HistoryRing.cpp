@@ -4,7 +4,7 @@
 
 namespace hb {
 
-HistoryRing::Change HistoryRing::Record(std::uint32_t color) {
+THistoryRing::Change THistoryRing::Record(std::uint32_t color) {
   if (!colors_.empty() && colors_.back() == color) return Change::None;
   if (colors_.size() < kCapacity) {
     colors_.push_back(color);

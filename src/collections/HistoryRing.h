@@ -8,7 +8,7 @@
 
 namespace hb {
 
-class HistoryRing {
+class THistoryRing {
  public:
   static constexpr std::size_t kCapacity = 32;
 

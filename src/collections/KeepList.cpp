@@ -112,7 +112,7 @@ void TKeepList::Arrange() { ArrangeFrom(0); }
 
 TGridCell TKeepList::NextCell(std::size_t index) const {
   if (index == 0) return NextGridCell(nullptr, c_.pnlKeep->width());
-  const QPoint at = SwatchPages::PanelPos(buttons_[index - 1]);
+  const QPoint at = TSwatchPages::PanelPos(buttons_[index - 1]);
   const TGridCell previous{at.x(), at.y()};
   return NextGridCell(&previous, c_.pnlKeep->width());
 }
@@ -131,7 +131,7 @@ void TKeepList::ArrangeFrom(std::size_t from) {
     pages_.Place(buttons_[i], cell.Top / kSwatchSize, QPoint(cell.Left, 0));
   }
   if (from == buttons_.size()) {
-    const QPoint at = SwatchPages::PanelPos(buttons_.back());
+    const QPoint at = TSwatchPages::PanelPos(buttons_.back());
     cell = {at.x(), at.y()};
   }
   arrangedWidth_ = width;
@@ -153,7 +153,7 @@ void TKeepList::Step(int position) {
 void TKeepList::SwatchReleased(TPictureButton* swatch, Qt::MouseButton button) {
   if (button != Qt::RightButton || !swatch) return;
   QPointer<TPictureButton> guard(swatch);
-  Screen& screen = TheScreen();
+  ScreenService& screen = TheScreen();
   const QPoint device = screen.CursorPos();
 
   // The swatch's own click handler makes its colour current: a left click is
@@ -234,7 +234,7 @@ void TKeepList::Clear(bool showProgress) {
 }
 
 void TKeepList::ReadSettings(const std::string& path) {
-  const std::vector<std::string> texts = ReadKeepTexts(IniFile(path));
+  const std::vector<std::string> texts = ReadKeepTexts(TIniFile(path));
   OutOfSight hidden(c_.pnlKeep);
   {
     BulkAdd bulk(bulk_);
@@ -247,7 +247,7 @@ void TKeepList::ReadSettings(const std::string& path) {
 }
 
 void TKeepList::WriteSettings(const std::string& path) const {
-  IniFile file(path);
+  TIniFile file(path);
   WriteKeepList(file, Colors());
 }
 

@@ -81,7 +81,7 @@ class TKeepList : public QObject {
   const TSwatches& swatches_;
   ReleasedFn released_;
   std::vector<TPictureButton*> buttons_;
-  SwatchPages pages_;  // the swatches lie on pages of rows of pnlKeep
+  TSwatchPages pages_;  // the swatches lie on pages of rows of pnlKeep
   QPointer<TPictureButton> target_;
   bool bulk_ = false;       // adds are arranged once at the end
   int arrangedWidth_ = -1;  // the panel width of the last arrangement

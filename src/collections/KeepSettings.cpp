@@ -28,8 +28,8 @@ std::vector<std::string> ReadTexts(const Profile& profile) {
 
 int KeepCountToRead(std::int32_t stored) { return std::clamp<std::int32_t>(stored, 0, kKeepCountLimit); }
 
-std::vector<std::string> ReadKeepTexts(const IniFile& file) { return ReadTexts(file); }
-std::vector<std::string> ReadKeepTexts(const IniDocument& document) { return ReadTexts(document); }
+std::vector<std::string> ReadKeepTexts(const TIniFile& file) { return ReadTexts(file); }
+std::vector<std::string> ReadKeepTexts(const TIniDocument& document) { return ReadTexts(document); }
 
 std::vector<std::uint32_t> KeepColorsFromTexts(const std::vector<std::string>& texts) {
   std::vector<std::uint32_t> colors;
@@ -39,8 +39,8 @@ std::vector<std::uint32_t> KeepColorsFromTexts(const std::vector<std::string>& t
   return colors;
 }
 
-void WriteKeepList(IniFile& file, const std::vector<std::uint32_t>& colors) {
-  IniFile::Batch batch(file);
+void WriteKeepList(TIniFile& file, const std::vector<std::uint32_t>& colors) {
+  TIniFile::Batch batch(file);
   file.WriteInteger(kSection, kCount, std::int32_t(colors.size()));
   for (std::size_t i = 0; i < colors.size(); ++i)
     file.WriteString(kSection, std::to_string(i), KeepColorText(colors[i]));

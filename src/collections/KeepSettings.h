@@ -8,8 +8,8 @@
 
 namespace hb {
 
-class IniDocument;
-class IniFile;
+class TIniDocument;
+class TIniFile;
 
 // A damaged file must not make the start-up hang or exhaust memory: a stored
 // Count above this reads as this, a negative one as 0.
@@ -21,8 +21,8 @@ int KeepCountToRead(std::int32_t stored);
 // The texts of keys 0 .. Count - 1 of section "Keep", in order. A missing
 // file, section or a Count that is no number give none; a missing key below
 // Count gives an empty text (a white swatch).
-std::vector<std::string> ReadKeepTexts(const IniFile& file);
-std::vector<std::string> ReadKeepTexts(const IniDocument& document);
+std::vector<std::string> ReadKeepTexts(const TIniFile& file);
+std::vector<std::string> ReadKeepTexts(const TIniDocument& document);
 
 // The colours those texts name, in order; a text that names no colour is left out.
 std::vector<std::uint32_t> KeepColorsFromTexts(const std::vector<std::string>& texts);
@@ -30,6 +30,6 @@ std::vector<std::uint32_t> KeepColorsFromTexts(const std::vector<std::string>& t
 // Writes Count, then keys "0" .. in order, as one replacement of the file:
 // keys at Count and above, other sections and other keys stay as they are.
 // Throws IniWriteError when the file cannot be written; it is then unchanged.
-void WriteKeepList(IniFile& file, const std::vector<std::uint32_t>& colors);
+void WriteKeepList(TIniFile& file, const std::vector<std::uint32_t>& colors);
 
 } // namespace hb

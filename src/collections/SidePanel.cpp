@@ -55,8 +55,8 @@ TSidePanel::TSidePanel(QObject* parent, const Controls& controls, const TSwatche
       swatches_(swatches),
       status_(std::move(status)),
       wheel_(std::move(wheel)),
-      pages_(c_.pallet) {
-  for (QScrollArea* box : {c_.keepBox, c_.palletBox, c_.historyBox}) {
+      pages_(c_.palette) {
+  for (QScrollArea* box : {c_.keepBox, c_.paletteBox, c_.historyBox}) {
     const int page = ClientRect(box).height() * 9 / 10;
     box->verticalScrollBar()->setSingleStep(page / 10);
   }
@@ -65,15 +65,15 @@ TSidePanel::TSidePanel(QObject* parent, const Controls& controls, const TSwatche
 
 TSidePanel::~TSidePanel() { qApp->removeEventFilter(this); }
 
-void TSidePanel::AddPallet(const std::string& FileName, const std::string& Path) {
-  if (!palletFolders_.Accept(FileName, Path)) return;
-  AppendPallet(PalletList, FileName, Path, [this](const std::string& status) {
+void TSidePanel::AddPalette(const std::string& FileName, const std::string& Path) {
+  if (!paletteFolders_.Accept(FileName, Path)) return;
+  AppendPalette(PalletList, FileName, Path, [this](const std::string& status) {
     status_(status);
     ProcessPending();
   });
 }
 
-void TSidePanel::ListPallets() {
+void TSidePanel::ListPalettes() {
   // Each item remembers its palette: two files (a.hb, a.HB) may give one name.
   for (std::size_t i = 0; i < PalletList.size(); ++i)
     c_.select->addItem(DisplayName(PalletList[i].Name), QVariant::fromValue(qulonglong(i)));
@@ -84,7 +84,7 @@ void TSidePanel::SelectChange() {
   select->setEnabled(false);
   const int index = select->currentIndex();
   if (index == 0) {
-    c_.palletBox->hide();
+    c_.paletteBox->hide();
     c_.keepBox->hide();
     c_.historyBox->hide();
     c_.keepBase->show();
@@ -92,23 +92,23 @@ void TSidePanel::SelectChange() {
     c_.keepBox->setFocus();
   } else if (index == 1) {
     // The history view covers the keep view.
-    c_.palletBox->hide();
+    c_.paletteBox->hide();
     c_.keepBox->hide();
     c_.history->show();
     c_.historyBox->show();
   } else {
     c_.keepBase->hide();
-    c_.palletBox->hide();
+    c_.paletteBox->hide();
     c_.keepBox->hide();
     c_.historyBox->hide();
     bool known = false;
     const qulonglong at = select->itemData(index).toULongLong(&known);
     if (known && at < PalletList.size())
-      BuildPalletView(&PalletList[at]);
+      BuildPaletteView(&PalletList[at]);
     else
       ShowPallet(select->itemText(index).toStdString());
-    c_.palletBox->show();
-    c_.palletBox->setFocus();
+    c_.paletteBox->show();
+    c_.paletteBox->setFocus();
   }
   select->setEnabled(true);
 }
@@ -116,32 +116,32 @@ void TSidePanel::SelectChange() {
 void TSidePanel::ShowPallet(const std::string& Name) {
   const auto found = std::find_if(PalletList.begin(), PalletList.end(),
                                   [&](const TPalletData& p) { return p.Name == Name; });
-  BuildPalletView(found == PalletList.end() ? nullptr : &*found);
+  BuildPaletteView(found == PalletList.end() ? nullptr : &*found);
 }
 
-void TSidePanel::BuildPalletView(const TPalletData* Pallet) {
+void TSidePanel::BuildPaletteView(const TPalletData* Palette) {
   QProgressBar* progress = c_.progress;
   progress->setMinimum(0);
   progress->setValue(0);
   progress->show();
   SetScreenCursor(crHourGlass);
-  QWidget* panel = c_.pallet;
+  QWidget* panel = c_.palette;
   try {
     FreeControls(false);
 
-    QScrollArea* box = c_.palletBox;
+    QScrollArea* box = c_.paletteBox;
     panel->setGeometry(QRect(QPoint(0, 0), ClientRect(box).size()));
 
     int rows = 0;
-    if (Pallet) {
-      const std::size_t count = std::min(Pallet->Items.size(), kMaxPalletViewItems);
+    if (Palette) {
+      const std::size_t count = std::min(Palette->Items.size(), kMaxPaletteViewItems);
       PalletButtons.reserve(count);
       PalletLabels.reserve(count);
       progress->setMaximum(int(count));
       progress->setValue(0);
       for (std::size_t i = 0; i < count; ++i) {
         progress->setValue(progress->value() + 1);
-        const TItemData& item = Pallet->Items[i];
+        const TItemData& item = Palette->Items[i];
         // Rows lie on pages of the panel (SwatchPages.h).
         QWidget* page = pages_.PageOfRow(rows);
         // Only the low 8 bits of each value make the colour: 256 shows as 0, -1 as 255.
@@ -174,11 +174,11 @@ void TSidePanel::BuildPalletView(const TPalletData* Pallet) {
 }
 
 void TSidePanel::ScrollViews(QPoint global, bool down) {
-  WheelScrollBox(c_.palletBox, global, down);
+  WheelScrollBox(c_.paletteBox, global, down);
   WheelScrollBox(c_.keepBox, global, down);
 }
 
-void TSidePanel::FreePalletView() { FreeControls(true); }
+void TSidePanel::FreePaletteView() { FreeControls(true); }
 
 void TSidePanel::FreeControls(bool ProcessPendingFirst) {
   QProgressBar* progress = c_.progress;
@@ -219,7 +219,7 @@ bool TSidePanel::eventFilter(QObject* Watched, QEvent* Event) {
 
   // Over a view the turn is the window's alone: the boxes scroll by line steps
   // only, and the history view not at all.
-  for (QScrollArea* box : {c_.keepBox, c_.palletBox, c_.historyBox})
+  for (QScrollArea* box : {c_.keepBox, c_.paletteBox, c_.historyBox})
     if (box->isVisible() && box->rect().contains(box->mapFromGlobal(global))) return true;
   return false;
 }

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "collections/PalletFile.h"
+#include "collections/PaletteFile.h"
 #include "collections/SwatchPages.h"
 
 class QComboBox;
@@ -31,7 +31,7 @@ void WheelScrollBox(QScrollArea* Box, QPoint MousePos, bool Down);
 
 // A palette view shows at most this many colours: beyond it the controls
 // would take seconds and hundreds of megabytes to build.
-inline constexpr std::size_t kMaxPalletViewItems = 10000;
+inline constexpr std::size_t kMaxPaletteViewItems = 10000;
 
 class TSidePanel : public QObject {
  public:
@@ -40,8 +40,8 @@ class TSidePanel : public QObject {
     QComboBox* select;
     QWidget* keepBase;  // the keep view with its buttons
     QScrollArea* keepBox;
-    QScrollArea* palletBox;
-    QWidget* pallet;  // the palette view's panel
+    QScrollArea* paletteBox;
+    QWidget* palette;  // the palette view's panel
     QScrollArea* historyBox;
     QWidget* history;
     QProgressBar* progress;
@@ -59,9 +59,9 @@ class TSidePanel : public QObject {
   std::vector<QLabel*> PalletLabels;
 
   // One plug-in file found by the start-up search.
-  void AddPallet(const std::string& FileName, const std::string& Path);
+  void AddPalette(const std::string& FileName, const std::string& Path);
   // Adds every palette's name to the selector, after its two fixed items.
-  void ListPallets();
+  void ListPalettes();
 
   void SelectChange();
   void ShowPallet(const std::string& Name);
@@ -70,22 +70,22 @@ class TSidePanel : public QObject {
   void ScrollViews(QPoint global, bool down);
   // Frees the palette view's controls one by one, letting pending messages run
   // before each (the window's closing).
-  void FreePalletView();
+  void FreePaletteView();
 
  protected:
   // Wheel turns over the main window, gathered into whole notches.
   bool eventFilter(QObject* Watched, QEvent* Event) override;
 
  private:
-  void BuildPalletView(const TPalletData* Pallet);
+  void BuildPaletteView(const TPalletData* Palette);
   void FreeControls(bool ProcessPendingFirst);
 
   Controls c_;
   const TSwatches& swatches_;
   StatusFn status_;
   WheelFn wheel_;
-  PalletFolders palletFolders_;  // which folder gave each palette name
-  SwatchPages pages_;            // the palette view's pages of rows
+  TPaletteFolders paletteFolders_;  // which folder gave each palette name
+  TSwatchPages pages_;            // the palette view's pages of rows
   int wheelRemainder_ = 0;  // eighths of a degree not yet making a notch
 };
 

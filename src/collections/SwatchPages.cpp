@@ -7,10 +7,10 @@
 namespace hb {
 
 namespace {
-constexpr int kPageHeight = SwatchPages::kRowsPerPage * kSwatchSize;
+constexpr int kPageHeight = TSwatchPages::kRowsPerPage * kSwatchSize;
 }
 
-QWidget* SwatchPages::PageOfRow(int Row) {
+QWidget* TSwatchPages::PageOfRow(int Row) {
   const std::size_t index = std::size_t(Row < 0 ? 0 : Row / kRowsPerPage);
   while (pages_.size() <= index) {
     auto* page = new QWidget(panel_);
@@ -21,7 +21,7 @@ QWidget* SwatchPages::PageOfRow(int Row) {
   return pages_[index];
 }
 
-void SwatchPages::Place(QWidget* Control, int Row, QPoint InRow) {
+void TSwatchPages::Place(QWidget* Control, int Row, QPoint InRow) {
   QWidget* page = PageOfRow(Row);
   if (Control->parentWidget() != page) {
     // A control that changes parent is hidden by Qt: it was on view before.
@@ -33,11 +33,11 @@ void SwatchPages::Place(QWidget* Control, int Row, QPoint InRow) {
   if (Control->pos() != at) Control->move(at);
 }
 
-QPoint SwatchPages::PanelPos(const QWidget* Control) {
+QPoint TSwatchPages::PanelPos(const QWidget* Control) {
   return Control->pos() + Control->parentWidget()->pos();
 }
 
-void SwatchPages::KeepRows(int Rows) {
+void TSwatchPages::KeepRows(int Rows) {
   const std::size_t needed = Rows <= 0 ? 0 : std::size_t((Rows - 1) / kRowsPerPage + 1);
   while (pages_.size() > needed) {
     delete pages_.back();
@@ -45,7 +45,7 @@ void SwatchPages::KeepRows(int Rows) {
   }
 }
 
-void SwatchPages::FitWidth() {
+void TSwatchPages::FitWidth() {
   for (QWidget* page : pages_) page->resize(panel_->width(), kPageHeight);
 }
 

@@ -14,14 +14,14 @@ class QWidget;
 
 namespace hb {
 
-class SwatchPages {
+class TSwatchPages {
  public:
   static constexpr int kRowsPerPage = 100;
 
-  explicit SwatchPages(QWidget* panel) : panel_(panel) {}
-  ~SwatchPages() = default;
-  SwatchPages(const SwatchPages&) = delete;
-  SwatchPages& operator=(const SwatchPages&) = delete;
+  explicit TSwatchPages(QWidget* panel) : panel_(panel) {}
+  ~TSwatchPages() = default;
+  TSwatchPages(const TSwatchPages&) = delete;
+  TSwatchPages& operator=(const TSwatchPages&) = delete;
 
   // The page that holds row Row (from 0), made with every page above it
   // when missing: as wide as the panel, shown.

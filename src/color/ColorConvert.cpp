@@ -165,7 +165,7 @@ int HexToInt(std::string_view text) {
   if (!text.empty() && text.front() == '$') text.remove_prefix(1);
   if (text.empty()) return -1;
 
-  const CodePage cp = ActiveCodePage();
+  const TCodePage cp = ActiveCodePage();
   const std::size_t chars = CharCount(cp, text);
   if (chars == 2) return HexPair(text);
   if (chars == 4) {

@@ -31,20 +31,20 @@ int ContrastTenths(TRGBBytes a, TRGBBytes b) {
   return static_cast<int>(std::floor(ContrastRatio(a, b) * 10.0));
 }
 
-ContrastLevel ContrastLevelOf(TRGBBytes a, TRGBBytes b) {
+TContrastLevel ContrastLevelOf(TRGBBytes a, TRGBBytes b) {
   const double r = ContrastRatio(a, b);
-  if (r >= 7.0) return ContrastLevel::AAA;
-  if (r >= 4.5) return ContrastLevel::AA;
-  if (r >= 3.0) return ContrastLevel::AALarge;
-  return ContrastLevel::None;
+  if (r >= 7.0) return TContrastLevel::AAA;
+  if (r >= 4.5) return TContrastLevel::AA;
+  if (r >= 3.0) return TContrastLevel::AALarge;
+  return TContrastLevel::None;
 }
 
-const char* ContrastLevelText(ContrastLevel level) {
+const char* ContrastLevelText(TContrastLevel level) {
   switch (level) {
-    case ContrastLevel::AAA: return "AAA";
-    case ContrastLevel::AA: return "AA";
-    case ContrastLevel::AALarge: return "AA Large";
-    case ContrastLevel::None: break;
+    case TContrastLevel::AAA: return "AAA";
+    case TContrastLevel::AA: return "AA";
+    case TContrastLevel::AALarge: return "AA Large";
+    case TContrastLevel::None: break;
   }
   return "";
 }

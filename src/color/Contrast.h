@@ -21,13 +21,13 @@ double ContrastRatio(TRGBBytes a, TRGBBytes b);
 // shows 4.4).
 int ContrastTenths(TRGBBytes a, TRGBBytes b);
 
-enum class ContrastLevel { None, AALarge, AA, AAA };
+enum class TContrastLevel { None, AALarge, AA, AAA };
 
 // AAA from 7:1, AA from 4.5:1, AA Large from 3:1, judged on the exact ratio.
-ContrastLevel ContrastLevelOf(TRGBBytes a, TRGBBytes b);
+TContrastLevel ContrastLevelOf(TRGBBytes a, TRGBBytes b);
 
 // "AAA", "AA", "AA Large", or "" for none.
-const char* ContrastLevelText(ContrastLevel level);
+const char* ContrastLevelText(TContrastLevel level);
 
 // "4.5:1 AA", or "2.9:1" when no level is met.
 std::string ContrastText(TRGBBytes a, TRGBBytes b);

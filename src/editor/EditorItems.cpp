@@ -34,7 +34,7 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 // The palette's name a file name gives: Pastels.hb gives Pastels.
 std::string PaletteNameOfPath(const std::string& path) {
   const std::size_t slash = path.rfind('/');
-  return PalletNameOf(slash == std::string::npos ? path : path.substr(slash + 1));
+  return PaletteNameOf(slash == std::string::npos ? path : path.substr(slash + 1));
 }
 } // namespace
 
@@ -59,10 +59,10 @@ bool NameRoundTrips(std::string_view name) {
   // The palette file's own writer and reader decide, in a new file (CP932,
   // the narrower encoding), so that no rule of thumb can drift from them.
   try {
-    IniDocument written;
+    TIniDocument written;
     written.WriteString(name, "R", "0");
     if (!written.SettleEncoding()) return false;
-    const std::vector<std::string> read = IniDocument(written.ToBytes()).ReadSections();
+    const std::vector<std::string> read = TIniDocument(written.ToBytes()).ReadSections();
     return read.size() == 1 && read[0] == name;
   } catch (const std::exception&) {
     return false;
@@ -100,10 +100,10 @@ std::vector<std::string> RepeatedNames(const std::vector<tColors>& items) {
   return names;
 }
 
-void SavePalletEntries(const std::string& path, const std::vector<tColors>& items,
+void SavePaletteEntries(const std::string& path, const std::vector<tColors>& items,
                        const std::function<void()>& perEntry) {
-  IniFile file(path);
-  IniFile::Batch batch(file);
+  TIniFile file(path);
+  TIniFile::Batch batch(file);
   // The new content replaces the old as a whole, in one rename: a crash or a
   // failed write at any point leaves the old file as it was.
   file.Clear();
@@ -116,8 +116,8 @@ void SavePalletEntries(const std::string& path, const std::vector<tColors>& item
   batch.Commit();
 }
 
-EditorPalette ReadEditorPalette(const std::string& path, const std::function<void()>& perEntry) {
-  EditorPalette palette;
+TEditorPalette ReadEditorPalette(const std::string& path, const std::function<void()>& perEntry) {
+  TEditorPalette palette;
   // The content decides: a GIMP palette saved under another name still reads
   // as one, and a file named .gpl that is none is read as any other file.
   if (std::optional<TGplPalette> gpl = ReadGplFile(path)) {
@@ -128,7 +128,7 @@ EditorPalette ReadEditorPalette(const std::string& path, const std::function<voi
       if (perEntry) perEntry();
     }
   } else {
-    palette.Items = ReadPalletFile(path, [&perEntry](const std::string&) {
+    palette.Items = ReadPaletteFile(path, [&perEntry](const std::string&) {
       if (perEntry) perEntry();
     });
   }

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "collections/PalletFile.h"
+#include "collections/PaletteFile.h"
 
 // One entry of the editor: a colour's name and its red, green and blue, the
 // same record a palette file is read into.
@@ -45,12 +45,12 @@ std::vector<std::string> RepeatedNames(const std::vector<tColors>& items);
 // keys R, G and B in decimal. The old file stays as it was unless the whole
 // new one is in place. perEntry runs after each entry is laid out. Throws
 // IniWriteError ("<path> に書き込めません") when the file cannot be written.
-void SavePalletEntries(const std::string& path, const std::vector<tColors>& items,
+void SavePaletteEntries(const std::string& path, const std::vector<tColors>& items,
                        const std::function<void()>& perEntry = {});
 
 // A palette file the editor opened: its colours in file order and the
 // palette's name.
-struct EditorPalette {
+struct TEditorPalette {
   std::string Name;
   std::vector<tColors> Items;
 };
@@ -60,7 +60,7 @@ struct EditorPalette {
 // Name: line; any other file is read as a plug-in file. Without a Name: line
 // the palette is named by the file name without its extension. A file that
 // is neither gives no colours. perEntry runs once for each entry.
-EditorPalette ReadEditorPalette(const std::string& path, const std::function<void()>& perEntry = {});
+TEditorPalette ReadEditorPalette(const std::string& path, const std::function<void()>& perEntry = {});
 
 // Replaces the file at path with the entries as a GIMP palette (UTF-8, 16
 // columns), named name, or by the file name without its extension when name

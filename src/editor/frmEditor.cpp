@@ -13,7 +13,7 @@
 #include <optional>
 
 #include "support/Caption.h"
-#include "collections/PalletFile.h"
+#include "collections/PaletteFile.h"
 #include "settings/AppPaths.h"
 #include "platform/FileDialogs.h"
 #include "settings/IniFile.h"
@@ -410,7 +410,7 @@ void TfrmEditor::btnLoadPlugInClick(QObject*) {
   pnlFileName->setText(Q(hb::ReducePathName(*path, 40)));
   RunBusy([&] {
     ClearList();
-    hb::EditorPalette palette = hb::ReadEditorPalette(*path, [] { hb::ProcessPending(); });
+    hb::TEditorPalette palette = hb::ReadEditorPalette(*path, [] { hb::ProcessPending(); });
     SetEntries(std::move(palette.Items));
     PaletteName = std::move(palette.Name);
   });
@@ -440,7 +440,7 @@ TfrmEditor::SaveResult TfrmEditor::SavePlugIn() {
   const std::vector<tColors> items = EditorItems;
   // Whatever failed, the old file is as it was and the list stays unsaved.
   if (!WriteReported(*path, [&] {
-        RunBusy([&] { hb::SavePalletEntries(*path, items, [] { hb::ProcessPending(); }); });
+        RunBusy([&] { hb::SavePaletteEntries(*path, items, [] { hb::ProcessPending(); }); });
       }))
     return SaveResult::Failed;
   EditorModified = false;

@@ -21,7 +21,7 @@ std::string HexCode(std::string_view hexText) { return std::string(hexText); }
 
 std::string HTMLCode(std::string_view hexText) { return "#" + std::string(hexText); }
 
-std::string VBCode(std::string_view hexText, CodePage cp) {
+std::string VBCode(std::string_view hexText, TCodePage cp) {
   const std::string u = CharRight(hexText, 4, cp);
   return "&H00" + CharRight(u, 2, cp) + CharLeft(u, 2, cp) + CharLeft(hexText, 2, cp) + "&";
 }

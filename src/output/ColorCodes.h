@@ -25,6 +25,6 @@ std::string HTMLCode(std::string_view hexText);
 // "&H00" BB GG RR "&" for an RRGGBB field. With u the last four characters of
 // the field (empty when it has fewer), it is "&H00", the last two and first
 // two characters of u, the first two of the field, "&" ("ABC" -> "&H00AB&").
-std::string VBCode(std::string_view hexText, CodePage cp = ActiveCodePage());
+std::string VBCode(std::string_view hexText, TCodePage cp = ActiveCodePage());
 
 } // namespace hb

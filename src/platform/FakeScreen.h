@@ -10,7 +10,7 @@
 
 namespace hb {
 
-class FakeScreen final : public Screen {
+class FakeScreen final : public ScreenService {
  public:
   // What the whole "screen" shows.
   QImage image;
@@ -45,7 +45,7 @@ class FakeScreen final : public Screen {
   bool LeftButtonDown() override;
   bool ConfineCursor(const QRect& device) override;
   void ReleaseCursor() override;
-  using Screen::SetTopMost;
+  using ScreenService::SetTopMost;
   bool SetTopMost(QWindow* window, bool topMost) override;
   bool MoveAndClick(QPoint device) override;
   QRect WidgetToDevice(const QWidget* widget, const QRect& rect) override;
@@ -53,6 +53,6 @@ class FakeScreen final : public Screen {
 };
 
 // Installs a screen for the lifetime of the guard.
-using ScopedScreen = TScopedStandIn<Screen, &SetScreenForTesting>;
+using ScopedScreen = TScopedStandIn<ScreenService, &SetScreenForTesting>;
 
 } // namespace hb

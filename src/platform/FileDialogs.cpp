@@ -20,14 +20,14 @@ void SetJapaneseLabels(QFileDialog& dialog, bool open) {
 
 class QtFileDialogs : public FileDialogService {
  public:
-  std::optional<SaveDialogAnswer> Save(QWidget* parent, const SaveDialogRequest& request) override {
+  std::optional<TSaveDialogAnswer> Save(QWidget* parent, const TSaveDialogRequest& request) override {
     TSaveFileDialog dialog(parent, request);
     if (dialog.exec() != QDialog::Accepted || dialog.ChosenFile().empty()) return std::nullopt;
-    return SaveDialogAnswer{dialog.ChosenFile(), dialog.ChosenFilterIndex()};
+    return TSaveDialogAnswer{dialog.ChosenFile(), dialog.ChosenFilterIndex()};
   }
 
-  std::optional<std::string> Show(const FileDialogRequest& request) override {
-    const bool open = request.kind == FileDialogKind::Open;
+  std::optional<std::string> Show(const TFileDialogRequest& request) override {
+    const bool open = request.kind == TFileDialogKind::Open;
     QFileDialog dialog(QApplication::activeWindow(), QString(), QString::fromStdString(request.initialDir),
                        QString::fromStdString(QtFileFilter(request.filter)));
     // Qt's own dialog, so that it speaks Japanese like the rest of the program.
@@ -81,23 +81,23 @@ std::string QtFileFilter(const std::string& filter) {
 }
 
 std::optional<std::string> OpenFileDialog(const std::string& filter, const std::string& initialDir) {
-  return Service().Show({FileDialogKind::Open, filter, initialDir});
+  return Service().Show({TFileDialogKind::Open, filter, initialDir});
 }
 
 std::optional<std::string> SaveFileDialog(const std::string& filter, const std::string& initialDir) {
-  return Service().Show({FileDialogKind::Save, filter, initialDir});
+  return Service().Show({TFileDialogKind::Save, filter, initialDir});
 }
 
 bool TSaveDialog::Execute() {
-  const SaveDialogRequest request{Title, Filter, FilterIndex, DefaultExt, InitialDir, FileName, Options};
-  const std::optional<SaveDialogAnswer> answer = Service().Save(owner_, request);
+  const TSaveDialogRequest request{Title, Filter, FilterIndex, DefaultExt, InitialDir, FileName, Options};
+  const std::optional<TSaveDialogAnswer> answer = Service().Save(owner_, request);
   if (!answer) return false;
   FileName = answer->fileName;
   FilterIndex = answer->filterIndex;
   return true;
 }
 
-TSaveFileDialog::TSaveFileDialog(QWidget* parent, const SaveDialogRequest& request)
+TSaveFileDialog::TSaveFileDialog(QWidget* parent, const TSaveDialogRequest& request)
     : QFileDialog(parent), request_(request), filters_(ParseFileFilter(request.filter)) {
   // Qt's own dialog: a desktop's native one would skip the checks below.
   setOption(QFileDialog::DontUseNativeDialog, true);
@@ -160,15 +160,15 @@ void TSaveFileDialog::accept() {
   done(QDialog::Accepted);
 }
 
-std::optional<SaveDialogAnswer> RecordingFileDialogs::Save(QWidget*, const SaveDialogRequest& request) {
+std::optional<TSaveDialogAnswer> RecordingFileDialogs::Save(QWidget*, const TSaveDialogRequest& request) {
   requests.push_back(request);
   if (answers.empty()) return std::nullopt;
-  std::optional<SaveDialogAnswer> answer = answers.front();
+  std::optional<TSaveDialogAnswer> answer = answers.front();
   answers.pop_front();
   return answer;
 }
 
-std::optional<std::string> RecordingFileDialogs::Show(const FileDialogRequest& request) {
+std::optional<std::string> RecordingFileDialogs::Show(const TFileDialogRequest& request) {
   shown.push_back(request);
   if (pathAnswers.empty()) return std::nullopt;
   std::optional<std::string> answer = std::move(pathAnswers.front());

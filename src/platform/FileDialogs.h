@@ -23,7 +23,7 @@ enum TSaveDialogOption : unsigned {
   ofNoReadOnlyReturn = 4,  // refuse a file that cannot be written
 };
 
-struct SaveDialogRequest {
+struct TSaveDialogRequest {
   std::string title;       // empty: the platform's own
   std::string filter;      // "description|pattern|..."
   int filterIndex = 1;     // 1-based, the filter selected at first
@@ -33,16 +33,16 @@ struct SaveDialogRequest {
   unsigned options = 0;
 };
 
-struct SaveDialogAnswer {
+struct TSaveDialogAnswer {
   std::string fileName;  // UTF-8, absolute, with the extension the dialog gave it
   int filterIndex = 1;
 };
 
-enum class FileDialogKind { Open, Save };
+enum class TFileDialogKind { Open, Save };
 
 // A plain path chooser: no extension added, no question before replacing.
-struct FileDialogRequest {
-  FileDialogKind kind = FileDialogKind::Open;
+struct TFileDialogRequest {
+  TFileDialogKind kind = TFileDialogKind::Open;
   std::string filter;      // "description|pattern|..."
   std::string initialDir;  // UTF-8; empty for the dialog's own choice
 };
@@ -51,9 +51,9 @@ class FileDialogService {
  public:
   virtual ~FileDialogService() = default;
   // Nothing when the user cancels.
-  virtual std::optional<SaveDialogAnswer> Save(QWidget* parent, const SaveDialogRequest& request) = 0;
+  virtual std::optional<TSaveDialogAnswer> Save(QWidget* parent, const TSaveDialogRequest& request) = 0;
   // The chosen path (UTF-8), or nothing when the user cancels.
-  virtual std::optional<std::string> Show(const FileDialogRequest& request) = 0;
+  virtual std::optional<std::string> Show(const TFileDialogRequest& request) = 0;
 };
 
 // The open dialog: an existing file. Nothing when cancelled.
@@ -96,14 +96,14 @@ class TSaveDialog : public QObject {
 class TSaveFileDialog : public QFileDialog {
   Q_OBJECT
  public:
-  TSaveFileDialog(QWidget* parent, const SaveDialogRequest& request);
+  TSaveFileDialog(QWidget* parent, const TSaveDialogRequest& request);
   // The accepted name; empty until the dialog is accepted.
   const std::string& ChosenFile() const { return chosen_; }
   int ChosenFilterIndex() const;
   void accept() override;
 
  private:
-  SaveDialogRequest request_;
+  TSaveDialogRequest request_;
   std::vector<TFileFilter> filters_;
   QStringList qtFilters_;
   std::string chosen_;
@@ -112,12 +112,12 @@ class TSaveFileDialog : public QFileDialog {
 // Records every request and answers from a queue; an empty queue cancels.
 class RecordingFileDialogs : public FileDialogService {
  public:
-  std::optional<SaveDialogAnswer> Save(QWidget* parent, const SaveDialogRequest& request) override;
-  std::optional<std::string> Show(const FileDialogRequest& request) override;
-  std::vector<SaveDialogRequest> requests;
-  std::deque<std::optional<SaveDialogAnswer>> answers;
+  std::optional<TSaveDialogAnswer> Save(QWidget* parent, const TSaveDialogRequest& request) override;
+  std::optional<std::string> Show(const TFileDialogRequest& request) override;
+  std::vector<TSaveDialogRequest> requests;
+  std::deque<std::optional<TSaveDialogAnswer>> answers;
   // The plain choosers' requests and answers.
-  std::vector<FileDialogRequest> shown;
+  std::vector<TFileDialogRequest> shown;
   std::deque<std::optional<std::string>> pathAnswers;
 };
 

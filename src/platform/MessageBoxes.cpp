@@ -10,8 +10,8 @@ namespace {
 
 class QtMessageBoxes : public MessageBoxService {
  public:
-  int Show(const MessageRequest& request) override {
-    BuiltMessageBox built = BuildMessageBox(request, QApplication::activeWindow());
+  int Show(const TMessageRequest& request) override {
+    TBuiltMessageBox built = BuildMessageBox(request, QApplication::activeWindow());
     built.box->exec();
     for (const auto& [button, result] : built.answers)
       if (built.box->clickedButton() == button) return result;
@@ -29,8 +29,8 @@ MessageBoxService& Service() {
 
 } // namespace
 
-BuiltMessageBox BuildMessageBox(const MessageRequest& request, QWidget* parent) {
-  BuiltMessageBox built;
+TBuiltMessageBox BuildMessageBox(const TMessageRequest& request, QWidget* parent) {
+  TBuiltMessageBox built;
   built.box = std::make_unique<QMessageBox>(parent);
   QMessageBox& box = *built.box;
   box.setWindowTitle(QString::fromStdString(request.caption));
@@ -100,7 +100,7 @@ void ShowException(const std::exception& error) {
 
 void SetMessageBoxServiceForTesting(MessageBoxService* service) { g_testService = service; }
 
-int RecordingMessageBoxes::Show(const MessageRequest& request) {
+int RecordingMessageBoxes::Show(const TMessageRequest& request) {
   shown.push_back(request);
   if (!answers.empty()) {
     const int answer = answers.front();

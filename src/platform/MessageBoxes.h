@@ -25,7 +25,7 @@ using TMsgDlgButtons = unsigned;
 
 enum TModalResult : int { mrNone = 0, mrOk = 1, mrCancel = 2, mrYes = 6, mrNo = 7 };
 
-struct MessageRequest {
+struct TMessageRequest {
   TMsgDlgType type = TMsgDlgType::mtNotice;
   std::string caption;  // UTF-8
   std::string text;     // UTF-8
@@ -36,18 +36,18 @@ class MessageBoxService {
  public:
   virtual ~MessageBoxService() = default;
   // Shows the box and returns the button chosen (a TModalResult).
-  virtual int Show(const MessageRequest& request) = 0;
+  virtual int Show(const TMessageRequest& request) = 0;
 };
 
 // The box the real service shows for a request, built but not shown. Its
 // text is plain: a path or a message holding "<" or "&" shows as written,
 // never as markup. Each button comes with the answer it gives.
-struct BuiltMessageBox {
+struct TBuiltMessageBox {
   std::unique_ptr<QMessageBox> box;
   std::vector<std::pair<QAbstractButton*, int>> answers;
   int escapeAnswer = 0;  // what closing the box with Escape answers
 };
-BuiltMessageBox BuildMessageBox(const MessageRequest& request, QWidget* parent);
+TBuiltMessageBox BuildMessageBox(const TMessageRequest& request, QWidget* parent);
 
 // A box of one of the four kinds, with the buttons given. Returns the answer;
 // closing the box with Escape answers Cancel, else No, else OK.
@@ -70,8 +70,8 @@ std::string CaptionFor(TMsgDlgType type);
 // when the queue is empty).
 class RecordingMessageBoxes : public MessageBoxService {
  public:
-  int Show(const MessageRequest& request) override;
-  std::vector<MessageRequest> shown;
+  int Show(const TMessageRequest& request) override;
+  std::vector<TMessageRequest> shown;
   std::deque<int> answers;
 };
 

@@ -18,9 +18,9 @@ class QWindow;
 
 namespace hb {
 
-class Screen {
+class ScreenService {
  public:
-  virtual ~Screen() = default;
+  virtual ~ScreenService() = default;
 
   // The displayed colour of one pixel; 0 (black) when it cannot be read
   // (off the screen, no display, a failed read).
@@ -74,8 +74,8 @@ class Screen {
 
 // The screen the program uses: the one set for testing, else the X display
 // (opened on first use, so tests that never ask open no connection).
-Screen& TheScreen();
+ScreenService& TheScreen();
 // nullptr puts the real screen back.
-void SetScreenForTesting(Screen* screen);
+void SetScreenForTesting(ScreenService* screen);
 
 } // namespace hb

@@ -29,24 +29,24 @@ namespace hb {
 // The seam, and what every screen shares.
 
 namespace {
-Screen* g_testScreen = nullptr;
+ScreenService* g_testScreen = nullptr;
 
-std::unique_ptr<ScreenX11>& RealScreen() {
-  static std::unique_ptr<ScreenX11> screen;
+std::unique_ptr<TScreenX11>& RealScreen() {
+  static std::unique_ptr<TScreenX11> screen;
   return screen;
 }
 } // namespace
 
-Screen& TheScreen() {
+ScreenService& TheScreen() {
   if (g_testScreen) return *g_testScreen;
   auto& real = RealScreen();
-  if (!real) real = std::make_unique<ScreenX11>();
+  if (!real) real = std::make_unique<TScreenX11>();
   return *real;
 }
 
-void SetScreenForTesting(Screen* screen) { g_testScreen = screen; }
+void SetScreenForTesting(ScreenService* screen) { g_testScreen = screen; }
 
-bool Screen::SetTopMost(QWidget* widget, bool topMost) {
+bool ScreenService::SetTopMost(QWidget* widget, bool topMost) {
   if (!widget) return false;
   QWidget* top = widget->window();
   top->winId();  // the top-level needs its platform window to be told anything
@@ -54,7 +54,7 @@ bool Screen::SetTopMost(QWidget* widget, bool topMost) {
 }
 
 // Edges are scaled one by one, so that adjacent rectangles stay adjacent.
-QRect Screen::ScaledWidgetRect(const QWidget* widget, const QRect& rect, QPoint windowOrigin) {
+QRect ScreenService::ScaledWidgetRect(const QWidget* widget, const QRect& rect, QPoint windowOrigin) {
   const QWidget* top = widget->window();
   const qreal dpr = top->devicePixelRatio();
   const QPoint tl = widget->mapTo(top, rect.topLeft());
@@ -65,7 +65,7 @@ QRect Screen::ScaledWidgetRect(const QWidget* widget, const QRect& rect, QPoint 
 }
 
 // The logical pixel of the widget that covers the device pixel.
-QPoint Screen::ScaledWidgetPoint(const QWidget* widget, QPoint device, QPoint windowOrigin) {
+QPoint ScreenService::ScaledWidgetPoint(const QWidget* widget, QPoint device, QPoint windowOrigin) {
   const QWidget* top = widget->window();
   const qreal dpr = top->devicePixelRatio();
   const QPoint d = device - windowOrigin;
@@ -73,7 +73,7 @@ QPoint Screen::ScaledWidgetPoint(const QWidget* widget, QPoint device, QPoint wi
   return widget->mapFrom(top, inTop);
 }
 
-QPoint Screen::LogicalWindowOrigin(const QWidget* widget) {
+QPoint ScreenService::LogicalWindowOrigin(const QWidget* widget) {
   const QWidget* top = widget->window();
   const qreal dpr = top->devicePixelRatio();
   const QPoint g = top->mapToGlobal(QPoint(0, 0));
@@ -163,7 +163,7 @@ std::uint8_t Byte16(unsigned short v) { return std::uint8_t((unsigned(v) * 255 +
 
 // ---------------------------------------------------------------------------
 
-struct ScreenX11::Impl {
+struct TScreenX11::Impl {
   bool explicitName = false;
   std::string name;
 
@@ -616,57 +616,57 @@ struct ScreenX11::Impl {
   }
 };
 
-ScreenX11::ScreenX11() : d_(std::make_unique<Impl>()) {}
+TScreenX11::TScreenX11() : d_(std::make_unique<Impl>()) {}
 
-ScreenX11::ScreenX11(std::string displayName) : d_(std::make_unique<Impl>()) {
+TScreenX11::TScreenX11(std::string displayName) : d_(std::make_unique<Impl>()) {
   d_->explicitName = true;
   d_->name = std::move(displayName);
 }
 
-ScreenX11::~ScreenX11() = default;
+TScreenX11::~TScreenX11() = default;
 
-std::uint32_t ScreenX11::PixelAt(QPoint device) { return d_->Pixel(device.x(), device.y()); }
+std::uint32_t TScreenX11::PixelAt(QPoint device) { return d_->Pixel(device.x(), device.y()); }
 
-std::uint32_t ScreenX11::PixelUnderCursor() {
+std::uint32_t TScreenX11::PixelUnderCursor() {
   int x, y;
   unsigned mask;
   return d_->QueryPointer(x, y, mask) ? d_->Pixel(x, y) : 0;
 }
 
-QRect ScreenX11::PrimaryScreenRect() { return d_->PrimaryRect(); }
+QRect TScreenX11::PrimaryScreenRect() { return d_->PrimaryRect(); }
 
-QImage ScreenX11::CopyPrimaryScreen() { return d_->Copy(); }
+QImage TScreenX11::CopyPrimaryScreen() { return d_->Copy(); }
 
-QPoint ScreenX11::CursorPos() {
+QPoint TScreenX11::CursorPos() {
   int x, y;
   unsigned mask;
   return d_->QueryPointer(x, y, mask) ? QPoint(x, y) : QPoint(0, 0);
 }
 
-bool ScreenX11::LeftButtonDown() {
+bool TScreenX11::LeftButtonDown() {
   int x, y;
   unsigned mask = 0;
   return d_->QueryPointer(x, y, mask) && (mask & Button1Mask);
 }
 
-bool ScreenX11::ConfineCursor(const QRect& device) { return d_->Confine(device); }
+bool TScreenX11::ConfineCursor(const QRect& device) { return d_->Confine(device); }
 
-void ScreenX11::ReleaseCursor() { d_->Release(); }
+void TScreenX11::ReleaseCursor() { d_->Release(); }
 
-bool ScreenX11::SetTopMost(QWindow* window, bool topMost) { return d_->TopMost(window, topMost); }
+bool TScreenX11::SetTopMost(QWindow* window, bool topMost) { return d_->TopMost(window, topMost); }
 
-bool ScreenX11::MoveAndClick(QPoint device) { return d_->Click(device); }
+bool TScreenX11::MoveAndClick(QPoint device) { return d_->Click(device); }
 
-QRect ScreenX11::WidgetToDevice(const QWidget* widget, const QRect& rect) {
+QRect TScreenX11::WidgetToDevice(const QWidget* widget, const QRect& rect) {
   return widget ? ScaledWidgetRect(widget, rect, d_->WindowOrigin(widget)) : QRect();
 }
 
-QPoint ScreenX11::DeviceToWidget(const QWidget* widget, QPoint device) {
+QPoint TScreenX11::DeviceToWidget(const QWidget* widget, QPoint device) {
   return widget ? ScaledWidgetPoint(widget, device, d_->WindowOrigin(widget)) : QPoint();
 }
 
-ScreenX11::Confinement ScreenX11::CurrentConfinement() const { return d_->confinement; }
+TScreenX11::Confinement TScreenX11::CurrentConfinement() const { return d_->confinement; }
 
-bool ScreenX11::IsOpen() { return d_->Open(); }
+bool TScreenX11::IsOpen() { return d_->Open(); }
 
 } // namespace hb

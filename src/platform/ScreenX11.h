@@ -15,15 +15,15 @@
 
 namespace hb {
 
-class ScreenX11 final : public Screen {
+class TScreenX11 final : public ScreenService {
  public:
   // The display Qt uses, else $DISPLAY.
-  ScreenX11();
+  TScreenX11();
   // A display of its own choice (for tests); Qt's connection is not used.
-  explicit ScreenX11(std::string displayName);
-  ~ScreenX11() override;
-  ScreenX11(const ScreenX11&) = delete;
-  ScreenX11& operator=(const ScreenX11&) = delete;
+  explicit TScreenX11(std::string displayName);
+  ~TScreenX11() override;
+  TScreenX11(const TScreenX11&) = delete;
+  TScreenX11& operator=(const TScreenX11&) = delete;
 
   std::uint32_t PixelAt(QPoint device) override;
   std::uint32_t PixelUnderCursor() override;
@@ -33,7 +33,7 @@ class ScreenX11 final : public Screen {
   bool LeftButtonDown() override;
   bool ConfineCursor(const QRect& device) override;
   void ReleaseCursor() override;
-  using Screen::SetTopMost;
+  using ScreenService::SetTopMost;
   bool SetTopMost(QWindow* window, bool topMost) override;
   bool MoveAndClick(QPoint device) override;
   QRect WidgetToDevice(const QWidget* widget, const QRect& rect) override;

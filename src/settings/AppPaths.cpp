@@ -114,8 +114,8 @@ std::string UserBase(const std::string& variable, const std::string& home, std::
 
 } // namespace
 
-ProgramFolders ResolveProgramFolders(const PathEnvironment& env, std::string_view executablePath) {
-  ProgramFolders f;
+TProgramFolders ResolveProgramFolders(const TPathEnvironment& env, std::string_view executablePath) {
+  TProgramFolders f;
   const std::string exeFolder = FolderOf(executablePath);
   f.executableFolder = exeFolder;
   const std::string besideSettings = SettingsPathFor(executablePath);
@@ -161,12 +161,12 @@ ProgramFolders ResolveProgramFolders(const PathEnvironment& env, std::string_vie
   return f;
 }
 
-PathEnvironment ProcessEnvironment() {
+TPathEnvironment ProcessEnvironment() {
   auto get = [](const char* name) {
     const char* value = std::getenv(name);
     return value ? std::string(value) : std::string();
   };
-  PathEnvironment env;
+  TPathEnvironment env;
   env.home = get("HOME");
   if (!IsAbsolute(env.home)) {
     env.home.clear();
@@ -186,14 +186,14 @@ PathEnvironment ProcessEnvironment() {
 }
 
 namespace {
-ProgramFolders* standIn = nullptr;
+TProgramFolders* standIn = nullptr;
 } // namespace
 
-ProgramFolders CurrentProgramFolders() {
+TProgramFolders CurrentProgramFolders() {
   return standIn ? *standIn : ResolveProgramFolders(ProcessEnvironment(), ExecutablePath());
 }
 
-ScopedProgramFolders::ScopedProgramFolders(ProgramFolders folders)
+ScopedProgramFolders::ScopedProgramFolders(TProgramFolders folders)
     : previous_(standIn), folders_(std::move(folders)) {
   standIn = &folders_;
 }
@@ -219,13 +219,13 @@ bool MakeFolder(const std::string& folder) {
 }
 
 std::string SettingsFileForWrite() {
-  const ProgramFolders f = CurrentProgramFolders();
+  const TProgramFolders f = CurrentProgramFolders();
   if (!f.portable) MakeFolder(FolderOf(f.settingsWrite));
   return f.settingsWrite;
 }
 
 std::string PaletteFolderForDialogs() {
-  const ProgramFolders f = CurrentProgramFolders();
+  const TProgramFolders f = CurrentProgramFolders();
   if (f.paletteFolder != f.executableFolder && !MakeFolder(f.paletteFolder)) return f.executableFolder;
   return f.paletteFolder;
 }

@@ -24,7 +24,7 @@ std::string SettingsPathFor(std::string_view executablePath);
 
 // What the folder rules read from the process environment. An empty text
 // stands for a variable that is unset or empty; both mean "use the default".
-struct PathEnvironment {
+struct TPathEnvironment {
   std::string home;  // the user's home folder
   std::string xdgDataHome;
   std::string xdgDataDirs;
@@ -33,7 +33,7 @@ struct PathEnvironment {
 
 // Where the program's files are, for one executable in one environment.
 // Folders end in "/"; an empty text means there is no such folder (no home).
-struct ProgramFolders {
+struct TProgramFolders {
   std::string executableFolder;
   // The executable's folder is writable: everything stays beside it.
   bool portable = false;
@@ -53,28 +53,28 @@ struct ProgramFolders {
 
 // The rules themselves: they look at the file system (which folders exist and
 // can be written) but never at the process environment.
-ProgramFolders ResolveProgramFolders(const PathEnvironment& env, std::string_view executablePath);
+TProgramFolders ResolveProgramFolders(const TPathEnvironment& env, std::string_view executablePath);
 
 // The real process environment; a missing or relative $HOME is replaced by
 // the account's home folder.
-PathEnvironment ProcessEnvironment();
+TPathEnvironment ProcessEnvironment();
 
 // ResolveProgramFolders for this process, or the stand-in while a
 // ScopedProgramFolders lives.
-ProgramFolders CurrentProgramFolders();
+TProgramFolders CurrentProgramFolders();
 
 // While one lives, the program's folders are these instead of those of the
 // running executable: tests place the program in any install layout.
 class ScopedProgramFolders {
  public:
-  explicit ScopedProgramFolders(ProgramFolders folders);
+  explicit ScopedProgramFolders(TProgramFolders folders);
   ~ScopedProgramFolders();
   ScopedProgramFolders(const ScopedProgramFolders&) = delete;
   ScopedProgramFolders& operator=(const ScopedProgramFolders&) = delete;
 
  private:
-  ProgramFolders* previous_;
-  ProgramFolders folders_;
+  TProgramFolders* previous_;
+  TProgramFolders folders_;
 };
 
 // The first data folder that holds a file of this name, as a full path, or

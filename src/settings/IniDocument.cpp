@@ -211,7 +211,7 @@ std::string Cp932ToUtf8Kept(std::string_view s) {
   std::size_t run = 0;  // start of the text not converted yet
   for (std::size_t pos = 0; pos < s.size();) {
     const auto b = static_cast<unsigned char>(s[pos]);
-    if (!IsLeadByte(CodePage::Cp932, b)) {
+    if (!IsLeadByte(TCodePage::Cp932, b)) {
       ++pos;
     } else if (pos + 1 < s.size() && trail(static_cast<unsigned char>(s[pos + 1]))) {
       pos += 2;
@@ -233,7 +233,7 @@ std::size_t LastCloseBracket(std::string_view s, bool cp932) {
   if (!cp932 || IsAscii(s)) return s.rfind(']');
   std::size_t found = std::string_view::npos;
   for (std::size_t pos = 0; pos < s.size();) {
-    const std::size_t len = CharByteLength(CodePage::Cp932, s, pos);
+    const std::size_t len = CharByteLength(TCodePage::Cp932, s, pos);
     if (len == 1 && s[pos] == ']') found = pos;
     pos += len;
   }
@@ -338,7 +338,7 @@ std::optional<std::int32_t> ParseIniInteger(std::string_view s) {
   return std::int32_t(v);
 }
 
-struct IniDocument::Impl {
+struct TIniDocument::Impl {
   std::string base;  // the bytes read, byte-order mark taken off, UTF-16 as UTF-8
   TextEncoding encoding = TextEncoding::Cp932;
   // Nothing but ASCII so far: the file may still become UTF-8 with a BOM
@@ -565,13 +565,13 @@ struct IniDocument::Impl {
   }
 };
 
-IniDocument::IniDocument() : d_(std::make_unique<Impl>()) {}
-IniDocument::IniDocument(std::string bytes) : d_(std::make_unique<Impl>(std::move(bytes))) {}
-IniDocument::IniDocument(IniDocument&&) noexcept = default;
-IniDocument& IniDocument::operator=(IniDocument&&) noexcept = default;
-IniDocument::~IniDocument() = default;
+TIniDocument::TIniDocument() : d_(std::make_unique<Impl>()) {}
+TIniDocument::TIniDocument(std::string bytes) : d_(std::make_unique<Impl>(std::move(bytes))) {}
+TIniDocument::TIniDocument(TIniDocument&&) noexcept = default;
+TIniDocument& TIniDocument::operator=(TIniDocument&&) noexcept = default;
+TIniDocument::~TIniDocument() = default;
 
-std::optional<std::string> IniDocument::Value(std::string_view section, std::string_view key) const {
+std::optional<std::string> TIniDocument::Value(std::string_view section, std::string_view key) const {
   const auto sec = d_->FindSection(Impl::Query(section));
   if (!sec) return std::nullopt;
   const auto hit = d_->FindKey(*sec, Impl::Query(key));
@@ -583,13 +583,13 @@ std::optional<std::string> IniDocument::Value(std::string_view section, std::str
   return d_->Decode(v);
 }
 
-std::string IniDocument::ReadString(std::string_view section, std::string_view key,
+std::string TIniDocument::ReadString(std::string_view section, std::string_view key,
                                     std::string_view defaultValue) const {
   auto v = Value(section, key);
   return v ? std::move(*v) : std::string(defaultValue);
 }
 
-std::int32_t IniDocument::ReadInteger(std::string_view section, std::string_view key,
+std::int32_t TIniDocument::ReadInteger(std::string_view section, std::string_view key,
                                       std::int32_t defaultValue) const {
   const auto v = Value(section, key);
   if (!v) return defaultValue;
@@ -598,7 +598,7 @@ std::int32_t IniDocument::ReadInteger(std::string_view section, std::string_view
 
 std::string IniNameKey(std::string_view name) { return FoldUtf8(TrimBlanks(name)); }
 
-std::vector<std::string> IniDocument::ReadSections() const {
+std::vector<std::string> TIniDocument::ReadSections() const {
   std::vector<std::string> names;
   names.reserve(d_->sections.size() + d_->added.size());
   for (const BaseSection& s : d_->sections) names.push_back(d_->Decode(d_->NameAt(s.header)));
@@ -606,19 +606,19 @@ std::vector<std::string> IniDocument::ReadSections() const {
   return names;
 }
 
-void IniDocument::WriteString(std::string_view section, std::string_view key,
+void TIniDocument::WriteString(std::string_view section, std::string_view key,
                               std::string_view value) {
   section = TrimBlanks(section);
   key = TrimBlanks(key);
   for (std::string_view t : {section, key, value}) {
     if (t.find_first_of("\r\n") != std::string_view::npos)
-      throw IniInvalidText("line break in an INI name or value");
-    if (!IsValidUtf8(t)) throw IniInvalidText("INI text that is not UTF-8");
+      throw IniTextError("line break in an INI name or value");
+    if (!IsValidUtf8(t)) throw IniTextError("INI text that is not UTF-8");
   }
   // Such a key would read back as another key, a comment or a header.
   if (key.find('=') != std::string_view::npos || (!key.empty() && (key[0] == ';' || key[0] == '[')))
-    throw IniInvalidText("INI key that cannot stand on a line");
-  if (!d_->writable) throw IniInvalidText("UTF-16 file with an odd number of bytes");
+    throw IniTextError("INI key that cannot stand on a line");
+  if (!d_->writable) throw IniTextError("UTF-16 file with an odd number of bytes");
 
   const Impl::Query sectionQuery(section), keyQuery(key);
   // Only the texts that go into the file need its encoding: the value, and
@@ -644,7 +644,7 @@ void IniDocument::WriteString(std::string_view section, std::string_view key,
       d_->encoding = TextEncoding::Utf8Bom;
     } else {
       auto utf8 = Cp932ToUtf8Exact(d_->ToBytes());
-      if (!utf8) throw IniInvalidText("CP932 file that would not convert to UTF-8 unchanged");
+      if (!utf8) throw IniTextError("CP932 file that would not convert to UTF-8 unchanged");
       d_ = std::make_unique<Impl>(std::move(*utf8), TextEncoding::Utf8Bom);
       sec = d_->FindSection(sectionQuery);
       hit = sec ? d_->FindKey(*sec, keyQuery) : std::nullopt;
@@ -689,9 +689,9 @@ void IniDocument::WriteString(std::string_view section, std::string_view key,
   d.addedKeys.emplace(Impl::AddedKey(*sec, keyQuery), id);
 }
 
-void IniDocument::Clear() { d_ = std::make_unique<Impl>(); }
+void TIniDocument::Clear() { d_ = std::make_unique<Impl>(); }
 
-bool IniDocument::SettleEncoding() {
+bool TIniDocument::SettleEncoding() {
   if (!d_->Cp932() || d_->pureAscii) return true;
   std::string bytes = d_->ToBytes();
   if (IsAscii(bytes) || !IsValidUtf8(bytes)) return true;
@@ -701,10 +701,10 @@ bool IniDocument::SettleEncoding() {
   return true;
 }
 
-std::string IniDocument::ToBytes() const { return d_->ToBytes(); }
+std::string TIniDocument::ToBytes() const { return d_->ToBytes(); }
 
-TextEncoding IniDocument::Encoding() const { return d_->encoding; }
+TextEncoding TIniDocument::Encoding() const { return d_->encoding; }
 
-std::string_view IniDocument::LineEnding() const { return d_->eol; }
+std::string_view TIniDocument::LineEnding() const { return d_->eol; }
 
 } // namespace hb

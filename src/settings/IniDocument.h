@@ -31,7 +31,7 @@ namespace hb {
 // ";" or "["; or a character CP932 lacks in a CP932 file whose bytes do not
 // all convert to UTF-8 and back unchanged, or a write to a UTF-16 file with
 // an odd number of bytes.
-class IniInvalidText : public std::invalid_argument {
+class IniTextError : public std::invalid_argument {
  public:
   using std::invalid_argument::invalid_argument;
 };
@@ -47,20 +47,20 @@ std::optional<std::int32_t> ParseIniInteger(std::string_view text);
 // same section (or key) of a file.
 std::string IniNameKey(std::string_view name);
 
-class IniDocument {
+class TIniDocument {
  public:
   // A new, empty file: CP932 (UTF-8 with a byte-order mark once it holds a
   // character CP932 lacks), CRLF line endings.
-  IniDocument();
+  TIniDocument();
   // The content of an existing file, with its encoding detected. At most
   // 4 GiB - 2 bytes (std::length_error above).
-  explicit IniDocument(std::string bytes);
+  explicit TIniDocument(std::string bytes);
 
-  IniDocument(IniDocument&&) noexcept;
-  IniDocument& operator=(IniDocument&&) noexcept;
-  IniDocument(const IniDocument&) = delete;
-  IniDocument& operator=(const IniDocument&) = delete;
-  ~IniDocument();
+  TIniDocument(TIniDocument&&) noexcept;
+  TIniDocument& operator=(TIniDocument&&) noexcept;
+  TIniDocument(const TIniDocument&) = delete;
+  TIniDocument& operator=(const TIniDocument&) = delete;
+  ~TIniDocument();
 
   // The value of key in section, blanks trimmed and one pair of surrounding
   // quotes removed; nothing when the section or the key is missing.
@@ -74,7 +74,7 @@ class IniDocument {
   std::vector<std::string> ReadSections() const;
 
   // Updates the key's value in place, or adds the key at the end of its
-  // section, or adds the section at the end of the file. Throws IniInvalidText
+  // section, or adds the section at the end of the file. Throws IniTextError
   // (and changes nothing) for text that cannot be stored.
   //
   // A character CP932 lacks turns a CP932 file into UTF-8 with a byte-order

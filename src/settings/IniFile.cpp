@@ -23,7 +23,7 @@ IniWriteHook& WriteHook() {
   return hook;
 }
 
-void CallHook(IniWriteStage stage, std::size_t written) {
+void CallHook(TIniWriteStage stage, std::size_t written) {
   if (WriteHook()) WriteHook()(stage, written);
 }
 
@@ -109,7 +109,7 @@ void WriteAll(int fd, std::string_view bytes) {
       written += std::size_t(n);
     }
     done += chunk;
-    CallHook(IniWriteStage::Chunk, done);
+    CallHook(TIniWriteStage::Chunk, done);
   }
 }
 
@@ -209,13 +209,13 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
       }
     }
     WriteAll(temp.fd(), bytes);
-    CallHook(IniWriteStage::Written, bytes.size());
+    CallHook(TIniWriteStage::Written, bytes.size());
     // fsync, not fdatasync: the old file's mode and owner, given to the
     // temporary file above, must reach the disk with the bytes, and for a new
     // file fdatasync has the same journal commit to wait for anyway.
     Check(::fsync(temp.fd()) == 0);
     Check(temp.Close());
-    CallHook(IniWriteStage::Synced, bytes.size());
+    CallHook(TIniWriteStage::Synced, bytes.size());
     Check(::rename(temp.path().c_str(), target.c_str()) == 0);
     temp.Renamed();
     SyncFolder(dir);
@@ -229,10 +229,10 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
   }
 }
 
-IniFile::IniFile(std::string path) : path_(std::move(path)) { Load(); }
+TIniFile::TIniFile(std::string path) : path_(std::move(path)) { Load(); }
 
-void IniFile::Load() {
-  doc_ = IniDocument();
+void TIniFile::Load() {
+  doc_ = TIniDocument();
   unreadable_ = false;
   dirty_ = false;
   // Non-blocking, so that a pipe in the file's place cannot hang the reader.
@@ -275,61 +275,61 @@ void IniFile::Load() {
     got += std::size_t(n);
   }
   bytes.resize(got);
-  doc_ = IniDocument(std::move(bytes));
+  doc_ = TIniDocument(std::move(bytes));
 }
 
-std::string IniFile::ReadString(std::string_view section, std::string_view key,
+std::string TIniFile::ReadString(std::string_view section, std::string_view key,
                                 std::string_view defaultValue) const {
   return doc_.ReadString(section, key, defaultValue);
 }
 
-std::int32_t IniFile::ReadInteger(std::string_view section, std::string_view key,
+std::int32_t TIniFile::ReadInteger(std::string_view section, std::string_view key,
                                   std::int32_t defaultValue) const {
   return doc_.ReadInteger(section, key, defaultValue);
 }
 
-std::vector<std::string> IniFile::ReadSections() const { return doc_.ReadSections(); }
+std::vector<std::string> TIniFile::ReadSections() const { return doc_.ReadSections(); }
 
-void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
   if (unreadable_) throw IniWriteError(path_);
   try {
     doc_.WriteString(section, key, value);
-  } catch (const IniInvalidText&) {
+  } catch (const IniTextError&) {
     throw IniWriteError(path_);
   }
   Changed();
 }
 
-void IniFile::WriteInteger(std::string_view section, std::string_view key, std::int32_t value) {
+void TIniFile::WriteInteger(std::string_view section, std::string_view key, std::int32_t value) {
   WriteString(section, key, std::to_string(value));
 }
 
-void IniFile::Clear() {
+void TIniFile::Clear() {
   doc_.Clear();
   // The old content, read or not, is being replaced as a whole.
   unreadable_ = false;
   Changed();
 }
 
-void IniFile::Changed() {
+void TIniFile::Changed() {
   dirty_ = true;
   if (depth_ == 0) Save();
 }
 
-void IniFile::Save() {
+void TIniFile::Save() {
   if (unreadable_ || !doc_.SettleEncoding()) throw IniWriteError(path_);
   WriteFileAtomically(path_, doc_.ToBytes());
   dirty_ = false;
 }
 
-void IniFile::BeginUpdate() { ++depth_; }
+void TIniFile::BeginUpdate() { ++depth_; }
 
-void IniFile::EndUpdate() {
+void TIniFile::EndUpdate() {
   if (depth_ == 0) return;
   if (--depth_ == 0 && dirty_) Save();
 }
 
-void IniFile::CancelUpdate() noexcept {
+void TIniFile::CancelUpdate() noexcept {
   if (depth_ == 0) return;
   if (--depth_ == 0 && dirty_) Load();
 }

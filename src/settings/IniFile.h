@@ -30,8 +30,8 @@ class IniWriteError : public std::runtime_error {
 // written (Written) and once it is synced and closed, just before it is
 // renamed over the old file (Synced). Anything the hook throws fails the write
 // as a real I/O error would. An empty hook (the default) does nothing.
-enum class IniWriteStage { Chunk, Written, Synced };
-using IniWriteHook = std::function<void(IniWriteStage stage, std::size_t bytesWritten)>;
+enum class TIniWriteStage { Chunk, Written, Synced };
+using IniWriteHook = std::function<void(TIniWriteStage stage, std::size_t bytesWritten)>;
 void SetIniWriteHook(IniWriteHook hook);
 
 // Replaces the file at path with bytes: a temporary file in the same folder
@@ -56,12 +56,12 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes);
 // writes, so nothing in them is lost.
 inline constexpr std::size_t kIniMaxFileSize = 64 * 1024 * 1024;
 
-class IniFile {
+class TIniFile {
  public:
   // Reads the file. A missing file reads as empty; a file that cannot be read
   // or is larger than kIniMaxFileSize reads as empty too, and refuses writes
   // rather than replace content it never saw.
-  explicit IniFile(std::string path);
+  explicit TIniFile(std::string path);
 
   const std::string& FileName() const { return path_; }
 
@@ -93,7 +93,7 @@ class IniFile {
   // (by an exception) cancels it.
   class Batch {
    public:
-    explicit Batch(IniFile& file) : file_(file) { file_.BeginUpdate(); }
+    explicit Batch(TIniFile& file) : file_(file) { file_.BeginUpdate(); }
     ~Batch() {
       if (open_) file_.CancelUpdate();
     }
@@ -105,7 +105,7 @@ class IniFile {
     }
 
    private:
-    IniFile& file_;
+    TIniFile& file_;
     bool open_ = true;
   };
 
@@ -118,7 +118,7 @@ class IniFile {
   void Save();
 
   std::string path_;
-  IniDocument doc_;
+  TIniDocument doc_;
   int depth_ = 0;
   bool dirty_ = false;
   bool unreadable_ = false;

@@ -17,7 +17,7 @@ char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
 
 // s with its single-byte ASCII letters upper-cased; the bytes of a
 // multi-byte character (a CP932 second byte may be a letter's code) stay.
-std::string UpperLetters(std::string_view s, hb::CodePage cp) {
+std::string UpperLetters(std::string_view s, hb::TCodePage cp) {
   std::string out(s);
   for (std::size_t i = 0; i < out.size();) {
     const std::size_t n = hb::CharByteLength(cp, out, i);
@@ -174,7 +174,7 @@ bool PartMatch(std::string_view S, std::string_view P) {
   }
 }
 
-bool MaskMatch(std::string_view Name, std::string_view Mask, CodePage cp) {
+bool MaskMatch(std::string_view Name, std::string_view Mask, TCodePage cp) {
   const std::string name = UpperLetters(Name, cp);
   const std::string mask = UpperLetters(Mask, cp);
   auto split = [](std::string_view s) {

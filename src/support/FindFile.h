@@ -70,7 +70,7 @@ namespace hb {
 // their last "."; a side with an empty base never matches; "*" and "*.*"
 // match every other name; otherwise the bases and the extensions must each
 // match by PartMatch.
-bool MaskMatch(std::string_view Name, std::string_view Mask, CodePage cp = ActiveCodePage());
+bool MaskMatch(std::string_view Name, std::string_view Mask, TCodePage cp = ActiveCodePage());
 
 // Text against a pattern, byte by byte: "?" is any one byte, "*" any run. The
 // first "*" is matched from the left, what follows the last "*" from the

@@ -4,7 +4,7 @@
 
 namespace hb {
 
-std::optional<std::string> VersionResource::Query(std::string_view path) const {
+std::optional<std::string> TVersionResource::Query(std::string_view path) const {
   if (path == "\\VarFileInfo\\Translation") {
     if (Translations.empty()) return std::nullopt;
     std::string bytes;
@@ -17,7 +17,7 @@ std::optional<std::string> VersionResource::Query(std::string_view path) const {
   return std::nullopt;
 }
 
-std::string GetVersionString(const VersionResource* resource, int index) {
+std::string GetVersionString(const TVersionResource* resource, int index) {
   if (!resource) return {};
   const std::optional<std::string> table = resource->Query("\\VarFileInfo\\Translation");
   if (!table || table->size() < 4) throw VersionInfoError("情報の取得に失敗しました");
@@ -33,9 +33,9 @@ std::string GetVersionString(const VersionResource* resource, int index) {
   return value->substr(0, value->find('\0'));
 }
 
-const VersionResource& ProgramVersionResource() {
+const TVersionResource& ProgramVersionResource() {
   // Japanese (0x0411), code page 932 (0x03A4): block 041103A4.
-  static const VersionResource resource{
+  static const TVersionResource resource{
       {0x03A40411u},
       {
           {"\\StringFileInfo\\041103A4\\Comments", ""},

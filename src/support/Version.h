@@ -22,7 +22,7 @@ class VersionInfoError : public std::runtime_error {
 // A version resource: its translation table (language in the low 16 bits,
 // code page in the high 16 bits) and its values by query path, such as
 // "\StringFileInfo\041103A4\ProductName".
-struct VersionResource {
+struct TVersionResource {
   std::vector<std::uint32_t> Translations;
   std::vector<std::pair<std::string, std::string>> Values;
 
@@ -41,10 +41,10 @@ inline constexpr std::string_view kVersionKeys[12] = {
 // Empty when there is no resource (nullptr), when the value is missing or the
 // index names no key. Throws VersionInfoError "情報の取得に失敗しました" when
 // the resource has no translation table.
-std::string GetVersionString(const VersionResource* resource, int index);
+std::string GetVersionString(const TVersionResource* resource, int index);
 
 // The version information compiled into this program.
-const VersionResource& ProgramVersionResource();
+const TVersionResource& ProgramVersionResource();
 
 } // namespace hb
 

@@ -16,7 +16,7 @@ int ToInt(std::size_t n) { return n > static_cast<std::size_t>(INT_MAX) ? INT_MA
 
 // Byte position reached after stepping over count characters from pos (which
 // starts a character); stops at the end of s.
-std::size_t SkipChars(CodePage cp, std::string_view s, std::size_t pos, std::int64_t count) {
+std::size_t SkipChars(TCodePage cp, std::string_view s, std::size_t pos, std::int64_t count) {
   for (; count > 0 && pos < s.size(); --count) pos += CharByteLength(cp, s, pos);
   return pos;
 }
@@ -26,7 +26,7 @@ std::size_t SkipChars(CodePage cp, std::string_view s, std::size_t pos, std::int
 // boundary also starts on one, without a table as long as s.
 class BoundaryWalker {
  public:
-  BoundaryWalker(CodePage cp, std::string_view s, std::size_t keep) : cp_(cp), s_(s), ring_(keep + 1, 0) {}
+  BoundaryWalker(TCodePage cp, std::string_view s, std::size_t keep) : cp_(cp), s_(s), ring_(keep + 1, 0) {}
 
   // Moves to the first boundary at or after pos; true when pos is a boundary.
   bool Reach(std::size_t pos) {
@@ -43,7 +43,7 @@ class BoundaryWalker {
   std::size_t Back(std::size_t k) const { return ring_[(chars_ - k) % ring_.size()]; }
 
  private:
-  CodePage cp_;
+  TCodePage cp_;
   std::string_view s_;
   std::vector<std::size_t> ring_;
   std::size_t pos_ = 0;
@@ -85,29 +85,29 @@ void ForEachByteMatch(std::string_view s, std::string_view sub, OnMatch onMatch)
 
 } // namespace
 
-int CharLen(std::string_view s, CodePage cp) { return ToInt(CharCount(cp, s)); }
+int CharLen(std::string_view s, TCodePage cp) { return ToInt(CharCount(cp, s)); }
 
-std::string CharMid(std::string_view s, int start, int count, CodePage cp) {
+std::string CharMid(std::string_view s, int start, int count, TCodePage cp) {
   if (count <= 0) return {};
   const std::size_t begin = SkipChars(cp, s, 0, std::int64_t{start < 1 ? 1 : start} - 1);
   const std::size_t end = SkipChars(cp, s, begin, count);
   return std::string(s.substr(begin, end - begin));
 }
 
-std::string CharMidFrom(std::string_view s, int n, CodePage cp) {
+std::string CharMidFrom(std::string_view s, int n, TCodePage cp) {
   if (n <= 1) return std::string(s);
   return std::string(s.substr(SkipChars(cp, s, 0, std::int64_t{n} - 1)));
 }
 
-std::string CharLeft(std::string_view s, int n, CodePage cp) { return CharMid(s, 1, n, cp); }
+std::string CharLeft(std::string_view s, int n, TCodePage cp) { return CharMid(s, 1, n, cp); }
 
-std::string CharRight(std::string_view s, int n, CodePage cp) {
+std::string CharRight(std::string_view s, int n, TCodePage cp) {
   const int c = CharLen(s, cp);
   if (n <= 0 || n > c) return {};
   return CharMidFrom(s, c - n + 1, cp);
 }
 
-int CharInStr(std::string_view s, std::string_view sub, CodePage cp) {
+int CharInStr(std::string_view s, std::string_view sub, TCodePage cp) {
   return FindCharOccurrence(s, sub, true, cp).pos;
 }
 
@@ -120,8 +120,8 @@ int CharInStr(std::string_view s, std::string_view sub, CodePage cp) {
 // then covers CharLen(sub) characters of s, and conversely a match that ends
 // inside a character of s is not one. Searching again from the character after
 // a hit therefore means taking the next match that starts at or after its end.
-CharOccurrence FindCharOccurrence(std::string_view s, std::string_view sub, bool firstOccurrence,
-                                  CodePage cp) {
+TCharOccurrence FindCharOccurrence(std::string_view s, std::string_view sub, bool firstOccurrence,
+                                  TCodePage cp) {
   if (s.empty()) return {};
   if (sub.empty()) {
     if (firstOccurrence) return {1, 0, 0};
@@ -136,7 +136,7 @@ CharOccurrence FindCharOccurrence(std::string_view s, std::string_view sub, bool
   }
   const std::size_t k = CharCount(cp, sub);
   BoundaryWalker walker(cp, s, k);
-  CharOccurrence found;
+  TCharOccurrence found;
   std::size_t from = 0;  // a hit may not overlap the previous one
   ForEachByteMatch(s, sub, [&](std::size_t end) {
     const std::size_t begin = end - sub.size();

@@ -96,13 +96,13 @@ Converter& ToCp932() {
 
 } // namespace
 
-bool IsLeadByte(CodePage cp, unsigned char b) {
-  if (cp == CodePage::Cp932) return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+bool IsLeadByte(TCodePage cp, unsigned char b) {
+  if (cp == TCodePage::Cp932) return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
   return b >= 0xC2 && b <= 0xF4;
 }
 
-std::size_t CharByteLength(CodePage cp, std::string_view s, std::size_t pos) {
-  if (cp == CodePage::Cp932) {
+std::size_t CharByteLength(TCodePage cp, std::string_view s, std::size_t pos) {
+  if (cp == TCodePage::Cp932) {
     if (IsLeadByte(cp, static_cast<unsigned char>(s[pos])) && pos + 1 < s.size()) return 2;
     return 1;
   }
@@ -110,7 +110,7 @@ std::size_t CharByteLength(CodePage cp, std::string_view s, std::size_t pos) {
   return len == 0 ? 1 : len;
 }
 
-std::size_t CharCount(CodePage cp, std::string_view s) {
+std::size_t CharCount(TCodePage cp, std::string_view s) {
   std::size_t n = 0;
   for (std::size_t pos = 0; pos < s.size(); pos += CharByteLength(cp, s, pos)) ++n;
   return n;
@@ -155,7 +155,7 @@ std::string Cp932ToUtf8(std::string_view s, bool* ok) {
     allGood = false;
     out += "\xEF\xBF\xBD";
     s.remove_prefix(consumed);
-    s.remove_prefix(std::min(s.size(), CharByteLength(CodePage::Cp932, s, 0)));
+    s.remove_prefix(std::min(s.size(), CharByteLength(TCodePage::Cp932, s, 0)));
   }
   if (ok) *ok = allGood;
   return out;

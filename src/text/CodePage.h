@@ -10,23 +10,23 @@
 
 namespace hb {
 
-enum class CodePage : unsigned char { Utf8, Cp932 };
+enum class TCodePage : unsigned char { Utf8, Cp932 };
 
 // The code page of the program's own text. On Linux that is UTF-8.
-constexpr CodePage ActiveCodePage() { return CodePage::Utf8; }
+constexpr TCodePage ActiveCodePage() { return TCodePage::Utf8; }
 
 // True when b starts a multi-byte character. CP932: 0x81-0x9F and 0xE0-0xFC.
 // UTF-8: 0xC2-0xF4, the bytes that can start a sequence of two to four bytes.
-bool IsLeadByte(CodePage cp, unsigned char b);
+bool IsLeadByte(TCodePage cp, unsigned char b);
 
 // Number of bytes of the character that starts at s[pos] (pos < s.size()),
 // never running past the end of s. In CP932 a lead byte takes the next byte
 // with it whatever that byte is; in UTF-8 only a well-formed sequence forms one
 // character, and any other byte is a character of its own.
-std::size_t CharByteLength(CodePage cp, std::string_view s, std::size_t pos);
+std::size_t CharByteLength(TCodePage cp, std::string_view s, std::size_t pos);
 
 // Number of characters of s under the scan above.
-std::size_t CharCount(CodePage cp, std::string_view s);
+std::size_t CharCount(TCodePage cp, std::string_view s);
 
 bool IsValidUtf8(std::string_view s);
 bool IsAscii(std::string_view s);

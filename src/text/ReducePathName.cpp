@@ -2,7 +2,7 @@
 
 namespace hb {
 
-std::string ReducePathName(std::string_view s, int maxLen, CodePage cp) {
+std::string ReducePathName(std::string_view s, int maxLen, TCodePage cp) {
   if (maxLen >= 0 && s.size() <= static_cast<std::size_t>(maxLen)) return std::string(s);
   if (maxLen < 3) return "...";
   const std::size_t a = static_cast<std::size_t>(maxLen) - 3;

@@ -13,6 +13,6 @@ namespace hb {
 // bytes, each part shortened to whole characters (the head ends at the last
 // character boundary at or before byte h, the tail starts at the first one at
 // or after its first byte): at most maxLen bytes. "..." alone when maxLen < 3.
-std::string ReducePathName(std::string_view s, int maxLen, CodePage cp = ActiveCodePage());
+std::string ReducePathName(std::string_view s, int maxLen, TCodePage cp = ActiveCodePage());
 
 } // namespace hb

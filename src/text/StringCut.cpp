@@ -5,8 +5,8 @@
 namespace hb {
 
 std::string StringCut(std::string_view s, std::string_view sep, TCutPart part, bool FirstOccurrence,
-                      CodePage cp) {
-  const CharOccurrence at = FindCharOccurrence(s, sep, FirstOccurrence, cp);
+                      TCodePage cp) {
+  const TCharOccurrence at = FindCharOccurrence(s, sep, FirstOccurrence, cp);
   // The character arithmetic p - 1 + L and p + L would, for an absent
   // separator of two or more characters, keep or drop its first L - 1
   // characters; an absent separator cuts nothing off instead.

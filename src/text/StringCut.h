@@ -19,6 +19,6 @@ enum TCutPart : unsigned char { cpBefore = 0, cpThrough = 1, cpAfter = 2, cpFrom
 // When sep does not occur, cpBefore and cpThrough give the empty text and
 // cpAfter and cpFrom the whole text. Any other part value gives the empty text.
 std::string StringCut(std::string_view s, std::string_view sep, TCutPart part, bool FirstOccurrence,
-                      CodePage cp = ActiveCodePage());
+                      TCodePage cp = ActiveCodePage());
 
 } // namespace hb

@@ -222,7 +222,7 @@ class TestCapture : public QObject {
     boxes.boxes.answers.push_back(hb::mrNo);
     w->btn_DynamicCaptureClick(nullptr);
     QCOMPARE(boxes.boxes.shown.size(), std::size_t(1));
-    const hb::MessageRequest& box = boxes.boxes.shown[0];
+    const hb::TMessageRequest& box = boxes.boxes.shown[0];
     QCOMPARE(box.caption, std::string("情報"));
     QCOMPARE(box.buttons, hb::TMsgDlgButtons(hb::mbYes | hb::mbNo));
     QVERIFY(QString::fromStdString(box.text).startsWith(QString::fromUtf8("ダイナミックキャプチャモードに入ります。")));

@@ -151,13 +151,13 @@ class TestCaptureX11 : public QObject {
     if (Scaled()) QSKIP("covered unscaled");
     const QRect chart = hb::TheScreen().WidgetToDevice(w->imgHSV, QRect(0, 0, 361, 256));
     const QPoint inside = chart.topLeft() + QPoint(200, 180);
-    auto* x11 = dynamic_cast<hb::ScreenX11*>(&hb::TheScreen());
+    auto* x11 = dynamic_cast<hb::TScreenX11*>(&hb::TheScreen());
     QVERIFY(x11);
     hand->MoveTo(inside);
     QTRY_COMPARE(hand->Where(), inside);
     hand->Button(1, true);
     QTRY_VERIFY(w->abfColorPicker1->Enabled());
-    QTRY_VERIFY(x11->CurrentConfinement() != hb::ScreenX11::Confinement::Free);
+    QTRY_VERIFY(x11->CurrentConfinement() != hb::TScreenX11::Confinement::Free);
     // The server applies the confinement to each move before it answers where
     // the pointer is, so no wait is needed between a move and its check.
     for (const QPoint away : {QPoint(5, 5), QPoint(1270, 1000), QPoint(chart.left() - 1, chart.top() + 10)}) {
@@ -172,7 +172,7 @@ class TestCaptureX11 : public QObject {
     const QPoint pixel = hb::TheScreen().DeviceToWidget(w->imgHSV, at);
     QTRY_COMPARE(w->cmdColorView->Color(), QColor(w->imgHSV->Picture().pixel(pixel)));
     hand->Button(1, false);
-    QTRY_VERIFY(x11->CurrentConfinement() == hb::ScreenX11::Confinement::Free);
+    QTRY_VERIFY(x11->CurrentConfinement() == hb::TScreenX11::Confinement::Free);
     hand->MoveTo({5, 5});
     QTRY_COMPARE(hand->Where(), QPoint(5, 5));
     QTRY_VERIFY_WITH_TIMEOUT(BurstOver(), 1000);

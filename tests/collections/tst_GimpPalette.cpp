@@ -3,7 +3,7 @@
 #include <QTemporaryDir>
 
 #include "collections/GimpPalette.h"
-#include "collections/PalletFile.h"
+#include "collections/PaletteFile.h"
 #include "settings/IniFile.h"
 
 using namespace hb;
@@ -178,7 +178,7 @@ class TestGimpPalette : public QObject {
     f.write(content);
     f.close();
     std::vector<TPalletData> list;
-    AppendPallet(list, fileName.toStdString(), dir.path().toStdString() + "/", {});
+    AppendPalette(list, fileName.toStdString(), dir.path().toStdString() + "/", {});
     QCOMPARE(list.size(), std::size_t(1));
     QCOMPARE(QString::fromStdString(list[0].Name), listedAs);
     QStringList got;

@@ -16,9 +16,9 @@
 #include "collections/KeepSettings.h"
 #include "settings/IniFile.h"
 
-using hb::HistoryRing;
-using hb::IniDocument;
-using hb::IniFile;
+using hb::THistoryRing;
+using hb::TIniDocument;
+using hb::TIniFile;
 
 namespace {
 
@@ -34,7 +34,7 @@ QString CopyFixture(const QTemporaryDir& dir, const char* name) {
 }
 
 Colors ReadColors(const QString& path) {
-  return hb::KeepColorsFromTexts(hb::ReadKeepTexts(IniFile(path.toStdString())));
+  return hb::KeepColorsFromTexts(hb::ReadKeepTexts(TIniFile(path.toStdString())));
 }
 
 struct HookReset {
@@ -151,14 +151,14 @@ class TestKeepSettings : public QObject {
   void readCount() {
     QFETCH(QByteArray, file);
     QFETCH(int, entries);
-    const auto texts = hb::ReadKeepTexts(IniDocument(file.toStdString()));
+    const auto texts = hb::ReadKeepTexts(TIniDocument(file.toStdString()));
     QCOMPARE(int(texts.size()), entries);
   }
 
   void longValueKeepsSixCharacters() {
     // A huge value is cut to what is read of it, in characters.
     const std::string file = "[Keep]\r\nCount=2\r\n0=" + std::string(1 << 20, 'A') + "\r\n1=表ソ表ソ表ソ表ソ\r\n";
-    const auto texts = hb::ReadKeepTexts(IniDocument(file));
+    const auto texts = hb::ReadKeepTexts(TIniDocument(file));
     QCOMPARE(texts.size(), std::size_t(2));
     QCOMPARE(texts[0], std::string("AAAAAA"));
     QCOMPARE(texts[1], std::string("表ソ表ソ表ソ"));
@@ -194,7 +194,7 @@ class TestKeepSettings : public QObject {
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("huebrook.ini"));
     if (QFile::exists(Fixture(fixture.toUtf8().constData()))) path = CopyFixture(dir, fixture.toUtf8().constData());
-    IniFile file(path.toStdString());
+    TIniFile file(path.toStdString());
     hb::WriteKeepList(file, write);
     QCOMPARE(QByteArray::fromStdString(ReadBytes(path)), expected);
     QCOMPARE(ReadColors(path), write);
@@ -203,14 +203,14 @@ class TestKeepSettings : public QObject {
   void cp932FileStaysCp932() {
     QTemporaryDir dir;
     const QString path = CopyFixture(dir, "windows_cp932.ini");
-    IniFile file(path.toStdString());
+    TIniFile file(path.toStdString());
     hb::WriteKeepList(file, {0x123456});
     const std::string bytes = ReadBytes(path);
     const std::string before = ReadBytes(Fixture("windows_cp932.ini"));
     // The Japanese section is kept byte for byte, still in CP932.
     QCOMPARE(bytes.substr(0, 32), before.substr(0, 32));
     QVERIFY(bytes.find("Count=1\r\n0=123456\r\n1=FF8000\r\n") != std::string::npos);
-    QCOMPARE(IniFile(path.toStdString()).ReadString("お気に入り", "名前", ""), std::string("表示ソフト"));
+    QCOMPARE(TIniFile(path.toStdString()).ReadString("お気に入り", "名前", ""), std::string("表示ソフト"));
   }
 
   void damagedFileIsWrittenWellFormed() {
@@ -221,7 +221,7 @@ class TestKeepSettings : public QObject {
     std::string garbage;
     for (int i = 0; i < 4096; ++i) garbage += char((i * 7919) & 0xFF);
     WriteBytes(path, garbage + "\r\n[Keep]\r\nCount=2147483647\r\n0=12345\r\n" + garbage);
-    IniFile file(path.toStdString());
+    TIniFile file(path.toStdString());
     const Colors read = hb::KeepColorsFromTexts(hb::ReadKeepTexts(file));
     QCOMPARE(read.size(), std::size_t(hb::kKeepCountLimit - 1));  // key 0 is skipped
     hb::WriteKeepList(file, {0x0080FF, 0xFF0000});
@@ -230,10 +230,10 @@ class TestKeepSettings : public QObject {
   }
 
   void failedWriteChangesNothing_data() {
-    QTest::addColumn<int>("failAt");  // IniWriteStage, or -1 for a read-only file
+    QTest::addColumn<int>("failAt");  // TIniWriteStage, or -1 for a read-only file
     QTest::newRow("read-only file") << -1;
-    QTest::newRow("while writing") << int(hb::IniWriteStage::Written);
-    QTest::newRow("before the rename") << int(hb::IniWriteStage::Synced);
+    QTest::newRow("while writing") << int(hb::TIniWriteStage::Written);
+    QTest::newRow("before the rename") << int(hb::TIniWriteStage::Synced);
   }
   void failedWriteChangesNothing() {
     QFETCH(int, failAt);
@@ -245,10 +245,10 @@ class TestKeepSettings : public QObject {
     if (failAt < 0)
       ::chmod(path.toLocal8Bit().constData(), 0444);
     else
-      hb::SetIniWriteHook([failAt](hb::IniWriteStage stage, std::size_t) {
+      hb::SetIniWriteHook([failAt](hb::TIniWriteStage stage, std::size_t) {
         if (int(stage) == failAt) throw std::runtime_error("disk full");
       });
-    IniFile file(path.toStdString());
+    TIniFile file(path.toStdString());
     try {
       hb::WriteKeepList(file, {0x111111});
       QFAIL("the write reported success");
@@ -264,7 +264,7 @@ class TestKeepSettings : public QObject {
     QTemporaryDir dir;
     const QString path = CopyFixture(dir, "four_kept.ini");
     ::chmod(dir.path().toLocal8Bit().constData(), 0555);
-    IniFile file(path.toStdString());
+    TIniFile file(path.toStdString());
     QVERIFY_THROWS_EXCEPTION(hb::IniWriteError, hb::WriteKeepList(file, {0x111111}));
     ::chmod(dir.path().toLocal8Bit().constData(), 0755);
     QCOMPARE(ReadColors(path).size(), std::size_t(4));
@@ -296,17 +296,17 @@ class TestKeepSettings : public QObject {
   void history() {
     QFETCH(Colors, recorded);
     QFETCH(Colors, held);
-    HistoryRing ring;
+    THistoryRing ring;
     for (std::uint32_t c : recorded) ring.Record(c);
     QCOMPARE(ring.Colors(), held);
   }
 
   void historyReportsTheChange() {
-    HistoryRing ring;
-    for (std::uint32_t c = 0; c < 32; ++c) QCOMPARE(ring.Record(c), HistoryRing::Change::Appended);
-    QCOMPARE(ring.Record(31), HistoryRing::Change::None);
-    QCOMPARE(ring.Record(32), HistoryRing::Change::Shifted);
-    QCOMPARE(ring.Colors().size(), HistoryRing::kCapacity);
+    THistoryRing ring;
+    for (std::uint32_t c = 0; c < 32; ++c) QCOMPARE(ring.Record(c), THistoryRing::Change::Appended);
+    QCOMPARE(ring.Record(31), THistoryRing::Change::None);
+    QCOMPARE(ring.Record(32), THistoryRing::Change::Shifted);
+    QCOMPARE(ring.Colors().size(), THistoryRing::kCapacity);
     QCOMPARE(ring.Colors().front(), 1u);
   }
 };

@@ -309,7 +309,7 @@ class TestKeepView : public QObject {
     boxes.boxes.answers.push_back(answer);
     QTest::mouseClick(w->btnKeepClear, Qt::LeftButton);
     QCOMPARE(boxes.boxes.shown.size(), std::size_t(1));
-    const hb::MessageRequest& asked = boxes.boxes.shown[0];
+    const hb::TMessageRequest& asked = boxes.boxes.shown[0];
     QCOMPARE(asked.text, std::string("キープデータを全クリアします\nよろしいですか？"));
     QCOMPARE(asked.caption, std::string("確認"));
     QCOMPARE(asked.buttons, hb::TMsgDlgButtons(hb::mbOK | hb::mbCancel));

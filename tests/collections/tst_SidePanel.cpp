@@ -21,7 +21,7 @@
 
 #include "FileBytes.h"
 #include "app/frmMain.h"
-#include "collections/PalletFile.h"
+#include "collections/PaletteFile.h"
 #include "platform/ScreenCursor.h"
 #include "support/FindFile.h"
 
@@ -290,7 +290,7 @@ class TestSidePanel : public QObject {
     Choose("Twenty");
     QPointer<TPictureButton> swatch(w->PalletButtons().front());
     QPointer<QLabel> label(w->PalletLabels().back());
-    w->FreePalletView();
+    w->FreePaletteView();
     QVERIFY(swatch.isNull());
     QVERIFY(label.isNull());
     QVERIFY(w->PalletButtons().empty());

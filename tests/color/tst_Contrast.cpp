@@ -55,10 +55,10 @@ class TestContrast : public QObject {
         const int tenths = ContrastTenths(c, other);
         QVERIFY(tenths / 10.0 <= exact);
         QVERIFY(exact - tenths / 10.0 < 0.1 + 1e-12);
-        const ContrastLevel level = ContrastLevelOf(c, other);
-        QCOMPARE(level == ContrastLevel::AA || level == ContrastLevel::AAA, tenths >= 45);
-        QCOMPARE(level == ContrastLevel::AAA, tenths >= 70);
-        QCOMPARE(level != ContrastLevel::None, tenths >= 30);
+        const TContrastLevel level = ContrastLevelOf(c, other);
+        QCOMPARE(level == TContrastLevel::AA || level == TContrastLevel::AAA, tenths >= 45);
+        QCOMPARE(level == TContrastLevel::AAA, tenths >= 70);
+        QCOMPARE(level != TContrastLevel::None, tenths >= 30);
       }
     }
   }

@@ -35,11 +35,11 @@ class TestEditorFolders : public QObject {
   // The folders an executable in the given layout has, under a scratch home
   // (how they are resolved is tested with the path rules); the user's
   // palette folder does not exist yet.
-  hb::ProgramFolders FoldersFor(Layout layout, const QString& name) {
+  hb::TProgramFolders FoldersFor(Layout layout, const QString& name) {
     const QString root = scratch_.filePath(name);
     const QString home = root + QStringLiteral("/home");
     QDir().mkpath(home);
-    hb::ProgramFolders f;
+    hb::TProgramFolders f;
     f.portable = layout == Layout::Portable;
     f.installed = !f.portable;
     f.executableFolder = (root + (f.portable ? QStringLiteral("/app/") : QStringLiteral("/usr/bin/"))).toStdString();
@@ -65,7 +65,7 @@ class TestEditorFolders : public QObject {
   void dialogsOpenInThePaletteFolder() {
     QFETCH(Layout, layout);
     QFETCH(bool, userFolder);
-    const hb::ProgramFolders folders = FoldersFor(layout, QString::fromLatin1(QTest::currentDataTag()));
+    const hb::TProgramFolders folders = FoldersFor(layout, QString::fromLatin1(QTest::currentDataTag()));
     if (userFolder) QVERIFY(!QFileInfo::exists(QString::fromStdString(folders.userDataFolder)));
     hb::ScopedProgramFolders standIn(folders);
     hb::ScopedMessageBoxes boxes;
@@ -106,7 +106,7 @@ class TestEditorFolders : public QObject {
     QFETCH(QStringList, withHelp);
     QFETCH(QString, found);
     const QString root = scratch_.filePath(QStringLiteral("help-") + QString::fromLatin1(QTest::currentDataTag()));
-    hb::ProgramFolders folders;
+    hb::TProgramFolders folders;
     folders.executableFolder = (root + QStringLiteral("/bin/")).toStdString();
     for (const char* name : {"a", "b", "c"}) {
       const QString folder = root + '/' + QLatin1String(name) + '/';

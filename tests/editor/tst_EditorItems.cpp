@@ -32,7 +32,7 @@ QStringList NewNames(int from, int to) {
 }
 
 // The entries a palette file holds, as the palette reader sees them.
-std::vector<tColors> ReadBack(const std::string& path) { return hb::ReadPalletFile(path); }
+std::vector<tColors> ReadBack(const std::string& path) { return hb::ReadPaletteFile(path); }
 
 bool Same(const std::vector<tColors>& a, const std::vector<tColors>& b) {
   if (a.size() != b.size()) return false;
@@ -154,7 +154,7 @@ class TestEditorItems : public QObject {
     const std::vector<tColors> items = {{name.toStdString(), 1, 2, 3}};
     bool back = false;
     try {
-      hb::SavePalletEntries(path, items);
+      hb::SavePaletteEntries(path, items);
       back = Same(ReadBack(path), items);
     } catch (const std::exception&) {
     }
@@ -169,7 +169,7 @@ class TestEditorItems : public QObject {
         {"a;b[c", 1, 2, 3}, {"light blue", 4, 5, 6}, {"表ソ", 7, 8, 9}, {"#$%&'()", 10, 11, 12},
         {"x\"quoted\"y", 13, 14, 15}};
     for (const tColors& item : items) QVERIFY(hb::NameProblems(item.Name).empty());
-    hb::SavePalletEntries(path, items);
+    hb::SavePaletteEntries(path, items);
     QVERIFY(Same(ReadBack(path), items));
   }
 
@@ -209,7 +209,7 @@ class TestEditorItems : public QObject {
     QTemporaryDir dir;
     const std::string path = dir.filePath("palette.hb").toStdString();
     WriteBytes(path, "[Old]\r\nR=1\r\nG=2\r\nB=3\r\n");
-    hb::SavePalletEntries(path, items);
+    hb::SavePaletteEntries(path, items);
     QVERIFY(Same(ReadBack(path), items));
     QCOMPARE(ReadBytes(path).rfind("\xEF\xBB\xBF", 0) == 0, utf8);
     QVERIFY(ReadBytes(path).find("Old") == std::string::npos);
@@ -219,7 +219,7 @@ class TestEditorItems : public QObject {
   void saveWritesKeysInOrder() {
     QTemporaryDir dir;
     const std::string path = dir.filePath("sky").toStdString();
-    hb::SavePalletEntries(path, {{"Sky", 135, 206, 235}});
+    hb::SavePaletteEntries(path, {{"Sky", 135, 206, 235}});
     const std::string bytes = ReadBytes(path);
     QVERIFY2(bytes.find("[Sky]\r\nR=135\r\nG=206\r\nB=235\r\n") != std::string::npos, bytes.c_str());
     // No extension is added to the name given.
@@ -231,7 +231,7 @@ class TestEditorItems : public QObject {
   void repeatedNameKeepsLastValues() {
     QTemporaryDir dir;
     const std::string path = dir.filePath("dup.hb").toStdString();
-    hb::SavePalletEntries(path, {{"a", 1, 2, 3}, {"b", 4, 5, 6}, {"A", 7, 8, 9}});
+    hb::SavePaletteEntries(path, {{"a", 1, 2, 3}, {"b", 4, 5, 6}, {"A", 7, 8, 9}});
     const std::vector<tColors> expected = {{"a", 7, 8, 9}, {"b", 4, 5, 6}};
     QVERIFY(Same(ReadBack(path), expected));
   }
@@ -239,16 +239,16 @@ class TestEditorItems : public QObject {
   void perEntryRunsForEachEntry() {
     QTemporaryDir dir;
     int calls = 0;
-    hb::SavePalletEntries(dir.filePath("p.hb").toStdString(), {{"a", 1, 1, 1}, {"b", 2, 2, 2}, {"c", 3, 3, 3}},
+    hb::SavePaletteEntries(dir.filePath("p.hb").toStdString(), {{"a", 1, 1, 1}, {"b", 2, 2, 2}, {"c", 3, 3, 3}},
                           [&] { ++calls; });
     QCOMPARE(calls, 3);
   }
 
   void failedSaveKeepsOldFile_data() {
     QTest::addColumn<int>("stage");
-    QTest::newRow("disk full while writing") << int(hb::IniWriteStage::Chunk);
-    QTest::newRow("after writing") << int(hb::IniWriteStage::Written);
-    QTest::newRow("just before the rename") << int(hb::IniWriteStage::Synced);
+    QTest::newRow("disk full while writing") << int(hb::TIniWriteStage::Chunk);
+    QTest::newRow("after writing") << int(hb::TIniWriteStage::Written);
+    QTest::newRow("just before the rename") << int(hb::TIniWriteStage::Synced);
   }
   void failedSaveKeepsOldFile() {
     QFETCH(int, stage);
@@ -257,13 +257,13 @@ class TestEditorItems : public QObject {
     const std::string old = "[Old]\r\nR=1\r\nG=2\r\nB=3\r\n";
     WriteBytes(path, old);
     HookReset reset;
-    hb::SetIniWriteHook([stage](hb::IniWriteStage s, std::size_t) {
+    hb::SetIniWriteHook([stage](hb::TIniWriteStage s, std::size_t) {
       if (int(s) == stage) throw std::runtime_error("no space left");
     });
     std::vector<tColors> many;
     for (int i = 0; i < 5000; ++i) many.push_back({"Colour " + std::to_string(i), i % 256, 0, 0});
     try {
-      hb::SavePalletEntries(path, many);
+      hb::SavePaletteEntries(path, many);
       QFAIL("the failed save reported success");
     } catch (const hb::IniWriteError& e) {
       QCOMPARE(QString::fromUtf8(e.what()), QString::fromStdString(path) + " に書き込めません");
@@ -276,7 +276,7 @@ class TestEditorItems : public QObject {
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir("taken.hb"));
     const std::string path = dir.filePath("taken.hb").toStdString();
-    QVERIFY_THROWS_EXCEPTION(hb::IniWriteError, hb::SavePalletEntries(path, {{"a", 1, 2, 3}}));
+    QVERIFY_THROWS_EXCEPTION(hb::IniWriteError, hb::SavePaletteEntries(path, {{"a", 1, 2, 3}}));
     QVERIFY(QFileInfo(dir.filePath("taken.hb")).isDir());
     QCOMPARE(Leftovers(dir.path(), {}), QStringList{});
   }
@@ -293,13 +293,13 @@ class TestEditorItems : public QObject {
     } restore{dir.path()};
     if (::access(dir.path().toLocal8Bit().constData(), W_OK) == 0)
       QSKIP("this user writes into read-only folders (root)");
-    QVERIFY_THROWS_EXCEPTION(hb::IniWriteError, hb::SavePalletEntries(path, {{"New", 4, 5, 6}}));
+    QVERIFY_THROWS_EXCEPTION(hb::IniWriteError, hb::SavePaletteEntries(path, {{"New", 4, 5, 6}}));
     QCOMPARE(ReadBytes(path), old);
   }
 
   void folderThatCannotHoldFiles() {
     // Not even root creates files here.
-    QVERIFY_THROWS_EXCEPTION(hb::IniWriteError, hb::SavePalletEntries("/proc/huebrook-test.hb", {{"a", 1, 2, 3}}));
+    QVERIFY_THROWS_EXCEPTION(hb::IniWriteError, hb::SavePaletteEntries("/proc/huebrook-test.hb", {{"a", 1, 2, 3}}));
   }
   // What the editor opens: the content decides between a GIMP palette and a
   // plug-in file, whatever the file is called.
@@ -342,7 +342,7 @@ class TestEditorItems : public QObject {
     const std::string path = dir.filePath(fileName).toStdString();
     WriteBytes(path, bytes.toStdString());
     int calls = 0;
-    const hb::EditorPalette palette = hb::ReadEditorPalette(path, [&] { ++calls; });
+    const hb::TEditorPalette palette = hb::ReadEditorPalette(path, [&] { ++calls; });
     QTEST(Entries(palette.Items), "entries");
     QTEST(QString::fromStdString(palette.Name), "paletteName");
     QCOMPARE(calls, int(palette.Items.size()));
@@ -417,8 +417,8 @@ class TestEditorItems : public QObject {
     }
     HookReset reset;
     if (kind == "disk full")
-      hb::SetIniWriteHook([](hb::IniWriteStage s, std::size_t) {
-        if (s == hb::IniWriteStage::Chunk) throw std::runtime_error("no space left");
+      hb::SetIniWriteHook([](hb::TIniWriteStage s, std::size_t) {
+        if (s == hb::TIniWriteStage::Chunk) throw std::runtime_error("no space left");
       });
     std::vector<tColors> many;
     for (int i = 0; i < 5000; ++i) many.push_back({"色 " + std::to_string(i), i % 256, 0, 0});

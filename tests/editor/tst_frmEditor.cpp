@@ -240,7 +240,7 @@ class TestFrmEditor : public QObject {
     Dialogs().pathAnswers = {path};
     QTest::mouseClick(e.btnLoadPlugIn, Qt::LeftButton);
     QCOMPARE(Dialogs().shown.size(), std::size_t(1));
-    QCOMPARE(Dialogs().shown[0].kind, hb::FileDialogKind::Open);
+    QCOMPARE(Dialogs().shown[0].kind, hb::TFileDialogKind::Open);
     QCOMPARE(QString::fromStdString(Dialogs().shown[0].filter),
              QString::fromUtf8("Huebrook　プラグインファイル|*.hb|GIMPパレット(*.gpl)|*.gpl"));
     QCOMPARE(Dialogs().shown[0].initialDir, hb::FolderOf(hb::ExecutablePath()));
@@ -356,11 +356,11 @@ class TestFrmEditor : public QObject {
     Edit(e, 0, "空色", 135, 206, 235);
     Dialogs().pathAnswers = {path};
     QTest::mouseClick(e.btnSavePlugIn, Qt::LeftButton);
-    QCOMPARE(Dialogs().shown[0].kind, hb::FileDialogKind::Save);
+    QCOMPARE(Dialogs().shown[0].kind, hb::TFileDialogKind::Save);
     QCOMPARE(QString::fromStdString(Dialogs().shown[0].filter),
              QString::fromUtf8("Huebrook プラグインファイル(*.hb)|*.hb"));
     QVERIFY(!e.EditorModified);
-    hb::IniFile file(path);
+    hb::TIniFile file(path);
     QCOMPARE(file.ReadSections(), (std::vector<std::string>{"空色", "新規プラグイン#2"}));
     QCOMPARE(file.ReadInteger("空色", "G", -1), 206);
     QVERIFY(!QFile::exists(dir.filePath("mine.hb")));
@@ -394,7 +394,7 @@ class TestFrmEditor : public QObject {
       QVERIFY(e.EditorModified);
       return;
     }
-    hb::IniFile file(path);
+    hb::TIniFile file(path);
     QCOMPARE(file.ReadSections(), (std::vector<std::string>{"Sky", "新規プラグイン#2"}));
     QCOMPARE(file.ReadInteger("Sky", "R", -1), 2);
     QVERIFY(!e.EditorModified);
@@ -529,10 +529,10 @@ class TestFrmEditor : public QObject {
     QCOMPARE(e.EditorModified, edit);
     e.Timer1Timer(nullptr);
     QVERIFY(e.TB_ExportGpl->isEnabled());
-    Dialogs().answers = {hb::SaveDialogAnswer{out, 1}};
+    Dialogs().answers = {hb::TSaveDialogAnswer{out, 1}};
     e.TB_ExportGpl->trigger();
     QCOMPARE(Dialogs().requests.size(), std::size_t(1));
-    const hb::SaveDialogRequest& request = Dialogs().requests[0];
+    const hb::TSaveDialogRequest& request = Dialogs().requests[0];
     QCOMPARE(QString::fromStdString(request.filter), QString::fromUtf8("GIMPパレット(*.gpl)|*.gpl"));
     QCOMPARE(request.defaultExt, std::string("gpl"));
     QVERIFY(request.options & hb::ofOverwritePrompt);
@@ -554,7 +554,7 @@ class TestFrmEditor : public QObject {
     TfrmEditor e;
     e.show();
     QTest::mouseClick(e.btnAdd, Qt::LeftButton);
-    Dialogs().answers = {hb::SaveDialogAnswer{path, 1}};
+    Dialogs().answers = {hb::TSaveDialogAnswer{path, 1}};
     e.TB_ExportGplClick(nullptr);
     QCOMPARE(Boxes().shown.size(), std::size_t(1));
     QCOMPARE(Boxes().shown[0].type, hb::TMsgDlgType::mtError);

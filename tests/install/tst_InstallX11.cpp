@@ -15,7 +15,7 @@
 #include <unistd.h>
 
 // Before the X headers, whose macros (Status) clash with its names.
-#include "collections/PalletFile.h"
+#include "collections/PaletteFile.h"
 #include "XProgram.h"
 #include "app/frmMain.h"
 #include "platform/MessageBoxes.h"
@@ -45,7 +45,7 @@ Run Execute(const QString& program, const QStringList& args, const QString& work
 } // namespace
 
 // The shipped palette that the user's own palette of the same name hides.
-constexpr const char* kShadowedPallet = "Webセーフカラー.hb";
+constexpr const char* kShadowedPalette = "Webセーフカラー.hb";
 
 // The installed program, ended when the test leaves its scope, however it leaves.
 struct Running : QProcess {
@@ -64,7 +64,7 @@ class TestInstallX11 : public QObject {
   QString home_;  // the user's home
   bool dropRoot_ = false;
   // Where controls are inside the main window, taken from the layout code.
-  QPoint help_, add_, hex_, load_, swatchView_, kept0_, select_, pallet0_;
+  QPoint help_, add_, hex_, load_, swatchView_, kept0_, select_, palette0_;
   uid_t uid_ = 0;
   gid_t gid_ = 0;
 
@@ -105,7 +105,7 @@ class TestInstallX11 : public QObject {
       swatchView_ = in(w.cmdColorView, QPoint(120, 60));  // above the scheme swatches
       kept0_ = in(w.pnlKeep, QPoint(12, 12));
       select_ = in(w.cmbPalletSelect, w.cmbPalletSelect->rect().center());
-      pallet0_ = in(w.scbPalletWork, QPoint(12, 12));
+      palette0_ = in(w.scbPalletWork, QPoint(12, 12));
       QWidget* helpButton = w.TBToolbar2->widgetForAction(w.TBHelp);
       QVERIFY(helpButton);
       help_ = in(helpButton, helpButton->rect().center());
@@ -133,7 +133,7 @@ class TestInstallX11 : public QObject {
     const QString userData = home_ + QStringLiteral("/.local/share/huebrook");
     QVERIFY(QDir().mkpath(userData));
     {
-      QFile own(userData + QStringLiteral("/") + QString::fromUtf8(kShadowedPallet));
+      QFile own(userData + QStringLiteral("/") + QString::fromUtf8(kShadowedPalette));
       QVERIFY(own.open(QIODevice::WriteOnly));
       own.write("[Mine]\r\nR=18\r\nG=52\r\nB=86\r\n");
     }
@@ -257,9 +257,9 @@ class TestInstallX11 : public QObject {
     XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
     const QString shipped = root_ + QStringLiteral("/usr/share/huebrook");
     QStringList system = QDir(shipped).entryList({QStringLiteral("*.hb")}, QDir::Files, QDir::Name);
-    QVERIFY(system.removeAll(QString::fromUtf8(kShadowedPallet)) == 1);
+    QVERIFY(system.removeAll(QString::fromUtf8(kShadowedPalette)) == 1);
     QVERIFY(!system.isEmpty());
-    const std::vector<TItemData> next = hb::ReadPalletFile((shipped + '/' + system[0]).toStdString());
+    const std::vector<TItemData> next = hb::ReadPaletteFile((shipped + '/' + system[0]).toStdString());
     QVERIFY(next.size() >= 3);
 
     Running program;
@@ -281,13 +281,13 @@ class TestInstallX11 : public QObject {
       return true;
     };
     QVERIFY(choose(2));
-    QVERIFY2(WaitFor([&] { return PixelAt(hand.d, origin + pallet0_) == QColor(18, 52, 86); }),
+    QVERIFY2(WaitFor([&] { return PixelAt(hand.d, origin + palette0_) == QColor(18, 52, 86); }),
              "the user's palette is not on view");
     QVERIFY(choose(1));
     for (int row = 0; row < 3; ++row) {
       const TItemData& item = next[std::size_t(row)];
       const QColor want(item.R & 0xFF, item.G & 0xFF, item.B & 0xFF);
-      QVERIFY2(WaitFor([&] { return PixelAt(hand.d, origin + pallet0_ + QPoint(0, row * 25)) == want; }),
+      QVERIFY2(WaitFor([&] { return PixelAt(hand.d, origin + palette0_ + QPoint(0, row * 25)) == want; }),
                qPrintable(system[0] + QStringLiteral(" row %1 is not on view").arg(row)));
     }
   }

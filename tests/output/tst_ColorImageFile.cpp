@@ -249,8 +249,8 @@ class TestColorImageFile : public QObject {
         old = "the picture before";
         WriteAll(path, old);
       }
-      hb::SetIniWriteHook([](hb::IniWriteStage stage, std::size_t) {
-        if (stage == hb::IniWriteStage::Chunk) throw std::runtime_error("ENOSPC");
+      hb::SetIniWriteHook([](hb::TIniWriteStage stage, std::size_t) {
+        if (stage == hb::TIniWriteStage::Chunk) throw std::runtime_error("ENOSPC");
       });
     } else if (kind == "empty name") {
       path = dir.path() + "/";

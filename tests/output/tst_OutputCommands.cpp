@@ -25,7 +25,7 @@ const char* const kSaved = "保存しました";
 
 QStringList Texts(const hb::RecordingMessageBoxes& boxes) {
   QStringList texts;
-  for (const hb::MessageRequest& r : boxes.shown)
+  for (const hb::TMessageRequest& r : boxes.shown)
     texts << QString::fromStdString(r.caption) + ": " + QString::fromStdString(r.text);
   return texts;
 }
@@ -202,12 +202,12 @@ class TestOutputCommands : public QObject {
     hb::ScopedFileDialogs dialogs;
     hb::ScopedMessageBoxes boxes;
     const QString path = dir.filePath(name);
-    if (!name.isEmpty()) dialogs.dialogs.answers.push_back(hb::SaveDialogAnswer{path.toStdString(), 1});
+    if (!name.isEmpty()) dialogs.dialogs.answers.push_back(hb::TSaveDialogAnswer{path.toStdString(), 1});
     w->SetColors(10, 20, 30);
     w->TB_SaveColorImage->trigger();
 
     QCOMPARE(dialogs.dialogs.requests.size(), std::size_t(1));
-    const hb::SaveDialogRequest& r = dialogs.dialogs.requests[0];
+    const hb::TSaveDialogRequest& r = dialogs.dialogs.requests[0];
     QCOMPARE(QString::fromStdString(r.filter),
              QString::fromUtf8("ビットマップファイル(*.bmp)|*.bmp|JPEGファイル(*.jpg)|*.jpg"));
     QCOMPARE(r.filterIndex, 1);
@@ -234,7 +234,7 @@ class TestOutputCommands : public QObject {
     hb::ScopedFileDialogs dialogs;
     hb::ScopedMessageBoxes boxes;
     const QString path = dir.filePath("current.bmp");
-    dialogs.dialogs.answers.push_back(hb::SaveDialogAnswer{path.toStdString(), 1});
+    dialogs.dialogs.answers.push_back(hb::TSaveDialogAnswer{path.toStdString(), 1});
     w->SetColors(17, 201, 99);
     w->TB_SaveColorImageClick(w->TB_SaveColorImage);
     QImage image(path);
@@ -274,7 +274,7 @@ class TestOutputCommands : public QObject {
     exists.close();
     hb::ScopedMessageBoxes boxes;
     if (answer) boxes.boxes.answers.push_back(answer);
-    hb::SaveDialogRequest request{"", "ビットマップファイル(*.bmp)|*.bmp|JPEGファイル(*.jpg)|*.jpg", filter, "bmp",
+    hb::TSaveDialogRequest request{"", "ビットマップファイル(*.bmp)|*.bmp|JPEGファイル(*.jpg)|*.jpg", filter, "bmp",
                                   dir.path().toStdString(), "",
                                   hb::ofOverwritePrompt | hb::ofPathMustExist | hb::ofNoReadOnlyReturn};
     hb::TSaveFileDialog dialog(nullptr, request);

@@ -7,7 +7,7 @@
 
 using namespace hb;
 
-Q_DECLARE_METATYPE(hb::CodePage)
+Q_DECLARE_METATYPE(hb::TCodePage)
 Q_DECLARE_METATYPE(hb::TImageFileFormat)
 
 class TestOutputCore : public QObject {
@@ -37,11 +37,11 @@ class TestOutputCore : public QObject {
   // bytes in a code page; a multi-byte character is kept whole or left out.
   void hexNotations_data() {
     QTest::addColumn<QByteArray>("field");
-    QTest::addColumn<hb::CodePage>("cp");
+    QTest::addColumn<hb::TCodePage>("cp");
     QTest::addColumn<QByteArray>("html");
     QTest::addColumn<QByteArray>("vb");
-    const CodePage u8 = CodePage::Utf8;
-    const CodePage sj = CodePage::Cp932;
+    const TCodePage u8 = TCodePage::Utf8;
+    const TCodePage sj = TCodePage::Cp932;
     QTest::newRow("black") << QByteArray("000000") << u8 << QByteArray("#000000") << QByteArray("&H00000000&");
     QTest::newRow("orange") << QByteArray("FF8000") << u8 << QByteArray("#FF8000") << QByteArray("&H000080FF&");
     QTest::newRow("typed lower case") << QByteArray("ff8000") << u8 << QByteArray("#ff8000")
@@ -70,7 +70,7 @@ class TestOutputCore : public QObject {
   }
   void hexNotations() {
     QFETCH(QByteArray, field);
-    QFETCH(hb::CodePage, cp);
+    QFETCH(hb::TCodePage, cp);
     QFETCH(QByteArray, html);
     QFETCH(QByteArray, vb);
     const std::string text = field.toStdString();

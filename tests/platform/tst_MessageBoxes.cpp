@@ -23,7 +23,7 @@ class TestMessageBoxes : public QObject {
   }
   void textIsPlain() {
     QFETCH(QString, text);
-    hb::BuiltMessageBox built =
+    hb::TBuiltMessageBox built =
         hb::BuildMessageBox({hb::TMsgDlgType::mtError, "エラー", text.toStdString(), hb::mbOK}, nullptr);
     QCOMPARE(built.box->textFormat(), Qt::PlainText);
     QCOMPARE(built.box->text(), text);
@@ -53,7 +53,7 @@ class TestMessageBoxes : public QObject {
     QFETCH(unsigned, buttons);
     QFETCH(QStringList, captions);
     QFETCH(int, escape);
-    hb::BuiltMessageBox built =
+    hb::TBuiltMessageBox built =
         hb::BuildMessageBox({hb::TMsgDlgType::mtConfirmation, "確認", "?", buttons}, nullptr);
     QStringList got;
     for (const auto& [button, answer] : built.answers) got << button->text();

@@ -18,7 +18,7 @@
 
 #include "XHand.h"
 
-using hb::ScreenX11;
+using hb::TScreenX11;
 
 namespace {
 
@@ -89,7 +89,7 @@ class Patch : public QWidget {
   }
   QColor colour;
   QRect confineTo;  // widget coordinates; confined while a button is held
-  ScreenX11* screen = nullptr;
+  TScreenX11* screen = nullptr;
   int releases = 0;
   QPoint lastMove;
 
@@ -141,7 +141,7 @@ struct ExtraServer {
 // Under QT_SCALE_FACTOR=2: a widget whose every device pixel has its own
 // colour (red = x, green = y), so a read one pixel off shows.
 int ScaledChild() {
-  ScreenX11 screen;
+  TScreenX11 screen;
   Hand hand;
   Patch top(Qt::blue, QRect(50, 40, 100, 80));
   class Pattern : public QWidget {
@@ -177,12 +177,12 @@ int ScaledChild() {
   top.screen = &screen;
   top.confineTo = chart.geometry();
   hand.Button(1, true);
-  check(QTest::qWaitFor([&] { return screen.CurrentConfinement() == ScreenX11::Confinement::PointerGrab; }),
+  check(QTest::qWaitFor([&] { return screen.CurrentConfinement() == TScreenX11::Confinement::PointerGrab; }),
         "confined on press");
   hand.MoveTo(QPoint(2000, 2000));
   check(hand.Where() == r.bottomRight(), "confined to the bottom-right device pixel");
   hand.Button(1, false);
-  check(QTest::qWaitFor([&] { return screen.CurrentConfinement() == ScreenX11::Confinement::Free; }),
+  check(QTest::qWaitFor([&] { return screen.CurrentConfinement() == TScreenX11::Confinement::Free; }),
         "released on release");
   hand.MoveTo(QPoint(900, 900));
   check(hand.Where() == QPoint(900, 900), "free after release");
@@ -194,7 +194,7 @@ int ScaledChild() {
 class TestScreenX11 : public QObject {
   Q_OBJECT
   std::unique_ptr<WmHand> hand;
-  std::unique_ptr<ScreenX11> screen;
+  std::unique_ptr<TScreenX11> screen;
   std::unique_ptr<Patch> backdrop;
 
  private slots:
@@ -202,7 +202,7 @@ class TestScreenX11 : public QObject {
     if (QGuiApplication::platformName() != "xcb") QSKIP("needs an X server (xvfb-run)");
     hand = std::make_unique<WmHand>();
     QVERIFY(hand->d);
-    screen = std::make_unique<ScreenX11>();
+    screen = std::make_unique<TScreenX11>();
     QVERIFY(screen->IsOpen());
     // A known colour everywhere, so edges show.
     backdrop = std::make_unique<Patch>(QColor(10, 20, 30), QRect(0, 0, 1280, 1024));
@@ -320,13 +320,13 @@ class TestScreenX11 : public QObject {
     QVERIFY(Show(w));
     hand->MoveTo(QPoint(300, 230));
     hand->Button(1, true);
-    QTRY_COMPARE(screen->CurrentConfinement(), ScreenX11::Confinement::PointerGrab);
+    QTRY_COMPARE(screen->CurrentConfinement(), TScreenX11::Confinement::PointerGrab);
     how == 0 ? hand->MoveTo(to) : how == 1 ? hand->MoveBy(to) : hand->Warp(to);
     QCOMPARE(hand->Where(), expected);
     QTRY_COMPARE(w.lastMove, expected);  // Qt still sees the moves
     hand->Button(1, false);
     QTRY_COMPARE(w.releases, 1);  // ... and the release, which frees the cursor
-    QCOMPARE(screen->CurrentConfinement(), ScreenX11::Confinement::Free);
+    QCOMPARE(screen->CurrentConfinement(), TScreenX11::Confinement::Free);
     hand->MoveTo(QPoint(900, 700));
     QCOMPARE(hand->Where(), QPoint(900, 700));
   }
@@ -341,7 +341,7 @@ class TestScreenX11 : public QObject {
     hand->MoveBy(QPoint(-1000, 0));
     QCOMPARE(hand->Where(), QPoint(250, 289));
     QVERIFY(!screen->ConfineCursor(QRect(5000, 5000, 10, 10)));  // off the screen
-    QCOMPARE(screen->CurrentConfinement(), ScreenX11::Confinement::Free);
+    QCOMPARE(screen->CurrentConfinement(), TScreenX11::Confinement::Free);
     screen->ReleaseCursor();
     screen->ReleaseCursor();
     hand->MoveTo(QPoint(1100, 50));
@@ -367,13 +367,13 @@ class TestScreenX11 : public QObject {
              GrabSuccess);
     const auto ungrab = qScopeGuard([&] { XUngrabPointer(hand->d, 0); hand->Done(); });
     QVERIFY(screen->ConfineCursor(held));
-    QCOMPARE(screen->CurrentConfinement(), ScreenX11::Confinement::Barriers);
+    QCOMPARE(screen->CurrentConfinement(), TScreenX11::Confinement::Barriers);
     QCOMPARE(hand->Where(), QPoint(449, 289));
     hand->MoveTo(QPoint(350, 240));  // from the middle
     for (int i = 0; i < 60; ++i) hand->MoveBy(step);
     QVERIFY2(held.contains(hand->Where()), qPrintable(QString("escaped to %1,%2").arg(hand->Where().x()).arg(hand->Where().y())));
     screen->ReleaseCursor();
-    QCOMPARE(screen->CurrentConfinement(), ScreenX11::Confinement::Free);
+    QCOMPARE(screen->CurrentConfinement(), TScreenX11::Confinement::Free);
     for (int i = 0; i < 60; ++i) hand->MoveBy(step);
     QVERIFY(!held.contains(hand->Where()));
   }
@@ -449,7 +449,7 @@ class TestScreenX11 : public QObject {
     XFillRectangle(d, DefaultRootWindow(d), gc, 10, 10, 20, 20);
     XFreeGC(d, gc);
     XSync(d, False);
-    ScreenX11 other(server.name.toStdString());
+    TScreenX11 other(server.name.toStdString());
     const std::uint32_t px = other.PixelAt(QPoint(20, 20));
     QCOMPARE(qRgb(px & 0xFF, px >> 8 & 0xFF, px >> 16), expected);
     const QImage copy = other.CopyPrimaryScreen();
@@ -460,7 +460,7 @@ class TestScreenX11 : public QObject {
   }
 
   void withoutDisplay() {
-    ScreenX11 none(":65000");
+    TScreenX11 none(":65000");
     QVERIFY(!none.IsOpen());
     QCOMPARE(uint(none.PixelAt(QPoint(1, 1))), 0u);
     QCOMPARE(uint(none.PixelUnderCursor()), 0u);
@@ -480,7 +480,7 @@ class TestScreenX11 : public QObject {
     fake.image.setPixel(19, 9, qRgb(255, 128, 0));
     {
       hb::ScopedScreen scoped(fake);
-      QCOMPARE(&hb::TheScreen(), static_cast<hb::Screen*>(&fake));
+      QCOMPARE(&hb::TheScreen(), static_cast<hb::ScreenService*>(&fake));
       fake.MoveCursor(QPoint(19, 9));
       QCOMPARE(uint(hb::TheScreen().PixelUnderCursor()), 0x0080FFu);
       QCOMPARE(uint(fake.PixelAt(QPoint(20, 9))), 0u);
@@ -495,7 +495,7 @@ class TestScreenX11 : public QObject {
       QCOMPARE(fake.releases, 1);
       QCOMPARE(fake.CopyPrimaryScreen().pixel(0, 0), qRgb(1, 2, 3));
     }
-    QVERIFY(&hb::TheScreen() != static_cast<hb::Screen*>(&fake));
+    QVERIFY(&hb::TheScreen() != static_cast<hb::ScreenService*>(&fake));
     QPushButton button("x");
     button.setWindowFlags(Qt::X11BypassWindowManagerHint | Qt::FramelessWindowHint);
     button.setGeometry(400, 300, 80, 30);

@@ -220,9 +220,9 @@ class TestAppPaths : public QObject {
       for (const QString& f : FillAll(readOnly, root)) ::chmod(f.toLocal8Bit().constData(), 0755);
     });
 
-    const hb::PathEnvironment environment{Fill(env[0], root), Fill(env[1], root), Fill(env[2], root),
+    const hb::TPathEnvironment environment{Fill(env[0], root), Fill(env[1], root), Fill(env[2], root),
                                           Fill(env[3], root)};
-    const hb::ProgramFolders f = hb::ResolveProgramFolders(environment, exePath);
+    const hb::TProgramFolders f = hb::ResolveProgramFolders(environment, exePath);
     QCOMPARE(f.portable, portable);
     QCOMPARE(ToList(f.dataFolders), FillAll(data, root));
     QCOMPARE(QString::fromStdString(f.settingsRead), QString::fromStdString(Fill(settingsRead, root)));
@@ -284,11 +284,11 @@ class TestAppPaths : public QObject {
     QTemporaryDir dir;
     const QString root = dir.path();
     MakeFile(root + "/home/.config/huebrook");
-    const hb::PathEnvironment env{(root + "/home").toStdString(), "", "", ""};
+    const hb::TPathEnvironment env{(root + "/home").toStdString(), "", "", ""};
     const std::string write = (root + "/home/.config/huebrook/huebrook.ini").toStdString();
     QVERIFY(!hb::MakeFolder(hb::FolderOf(write)));
     try {
-      hb::IniFile file(write);
+      hb::TIniFile file(write);
       file.WriteInteger("Keep", "Count", 1);
       QFAIL("the write succeeded");
     } catch (const hb::IniWriteError& e) {
@@ -318,7 +318,7 @@ class TestAppPaths : public QObject {
     env.Set("HOME", set ? home.constData() : nullptr);
     env.Set("XDG_DATA_HOME", nullptr);
     env.Set("XDG_CONFIG_HOME", "/cfg");
-    const hb::PathEnvironment e = hb::ProcessEnvironment();
+    const hb::TPathEnvironment e = hb::ProcessEnvironment();
     if (account)
       QVERIFY(!e.home.empty() && e.home.front() == '/');
     else

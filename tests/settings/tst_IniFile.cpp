@@ -13,8 +13,8 @@
 #include "FileBytes.h"
 #include "settings/IniFile.h"
 
-using hb::IniDocument;
-using hb::IniFile;
+using hb::TIniDocument;
+using hb::TIniFile;
 using hb::TextEncoding;
 
 namespace {
@@ -25,7 +25,7 @@ QByteArray B(const std::string& s) { return QByteArray(s.data(), qsizetype(s.siz
 QString DataFile(const char* name) { return QStringLiteral(HB_TEST_DATA_DIR "/") + name; }
 
 // Writes are given to the tables as "section|key|value" lines.
-void ApplyWrites(IniDocument& doc, const QStringList& writes) {
+void ApplyWrites(TIniDocument& doc, const QStringList& writes) {
   for (const QString& w : writes) {
     const QStringList p = w.split('|');
     doc.WriteString(p[0].toStdString(), p[1].toStdString(), p[2].toStdString());
@@ -67,7 +67,7 @@ class TestIniFile : public QObject {
   void integers() {
     QFETCH(QByteArray, text);
     QFETCH(int, value);
-    const IniDocument doc(S("[P]\r\nR=" + text + "\r\n"));
+    const TIniDocument doc(S("[P]\r\nR=" + text + "\r\n"));
     QCOMPARE(doc.ReadInteger("P", "R", kDefault), value);
   }
 
@@ -117,7 +117,7 @@ class TestIniFile : public QObject {
     QFETCH(QByteArray, section);
     QFETCH(QByteArray, key);
     QFETCH(QByteArray, value);
-    const IniDocument doc(S(file));
+    const TIniDocument doc(S(file));
     QCOMPARE(B(doc.ReadString(S(section), S(key), "<none>")), value);
   }
 
@@ -135,7 +135,7 @@ class TestIniFile : public QObject {
     QFETCH(QByteArray, file);
     QFETCH(QStringList, names);
     QStringList got;
-    for (const std::string& n : IniDocument(S(file)).ReadSections()) got << QString::fromStdString(n);
+    for (const std::string& n : TIniDocument(S(file)).ReadSections()) got << QString::fromStdString(n);
     QCOMPARE(got, names);
   }
 
@@ -174,7 +174,7 @@ class TestIniFile : public QObject {
     QFETCH(QByteArray, before);
     QFETCH(QStringList, writes);
     QFETCH(QByteArray, after);
-    IniDocument doc(S(before));
+    TIniDocument doc(S(before));
     ApplyWrites(doc, writes);
     QCOMPARE(B(doc.ToBytes()), after);
   }
@@ -194,8 +194,8 @@ class TestIniFile : public QObject {
     QFETCH(QByteArray, section);
     QFETCH(QByteArray, key);
     QFETCH(QByteArray, value);
-    IniDocument doc(std::string("[a]\nk=0\n"));
-    QVERIFY_THROWS_EXCEPTION(hb::IniInvalidText, doc.WriteString(S(section), S(key), S(value)));
+    TIniDocument doc(std::string("[a]\nk=0\n"));
+    QVERIFY_THROWS_EXCEPTION(hb::IniTextError, doc.WriteString(S(section), S(key), S(value)));
     QCOMPARE(doc.ToBytes(), std::string("[a]\nk=0\n"));
   }
 
@@ -221,13 +221,13 @@ class TestIniFile : public QObject {
     QFETCH(QString, write);
     QFETCH(int, encoding);
     QFETCH(QByteArray, after);
-    IniDocument doc(S(before));
+    TIniDocument doc(S(before));
     ApplyWrites(doc, {write});
     QVERIFY(doc.SettleEncoding());
     QCOMPARE(int(doc.Encoding()), encoding);
     QCOMPARE(B(doc.ToBytes()), after);
     const QStringList p = write.split('|');
-    QCOMPARE(QString::fromStdString(IniDocument(doc.ToBytes()).ReadString(p[0].toStdString(), p[1].toStdString(), "")), p[2]);
+    QCOMPARE(QString::fromStdString(TIniDocument(doc.ToBytes()).ReadString(p[0].toStdString(), p[1].toStdString(), "")), p[2]);
   }
 
   // tests/data/windows_cp932.hb stands for a palette saved on Japanese Windows:
@@ -238,7 +238,7 @@ class TestIniFile : public QObject {
     const std::string original = ReadBytes(DataFile("windows_cp932.hb"));
     QVERIFY(original.size() > 100);
     WriteBytes(path, original);
-    IniFile ini(path.toStdString());
+    TIniFile ini(path.toStdString());
     QCOMPARE(ini.Encoding(), TextEncoding::Cp932);
     QCOMPARE(ini.ReadSections(), (std::vector<std::string>{"空色", "ア", "ヂ", "ゾ", "表示"}));
     QCOMPARE(ini.ReadInteger("空色", "G", 0), 206);
@@ -258,12 +258,12 @@ class TestIniFile : public QObject {
     QTemporaryDir dir;
     const QString path = dir.filePath("huebrook.ini");
     WriteBytes(path, "; mine\r\n[Other]\r\nx = 1\r\n\r\n[Keep]\r\nCount=3\r\n0=0080ff\r\n1=FF0000\r\n5=00FF00\r\n");
-    IniFile ini(path.toStdString());
+    TIniFile ini(path.toStdString());
     QCOMPARE(ini.ReadInteger("Keep", "Count", 0), 3);
     QCOMPARE(ini.ReadString("Keep", "0", ""), std::string("0080ff"));
     QCOMPARE(ini.ReadString("Keep", "2", ""), std::string());
     {
-      IniFile::Batch batch(ini);
+      TIniFile::Batch batch(ini);
       ini.WriteInteger("Keep", "Count", 3);
       for (const char* k : {"0", "1", "2"}) ini.WriteString("Keep", k, k[0] == '2' ? "FFFFFF" : "0080FF");
       QCOMPARE(ReadBytes(path).find("2=FFFFFF"), std::string::npos);  // nothing written yet
@@ -272,12 +272,12 @@ class TestIniFile : public QObject {
     QCOMPARE(ReadBytes(path), std::string("; mine\r\n[Other]\r\nx = 1\r\n\r\n[Keep]\r\nCount=3\r\n0=0080FF\r\n"
                                           "1=0080FF\r\n5=00FF00\r\n2=FFFFFF\r\n"));
     ini.WriteInteger("Keep", "Count", 0);  // keys past Count stay
-    QCOMPARE(IniFile(path.toStdString()).ReadString("Keep", "5", ""), std::string("00FF00"));
+    QCOMPARE(TIniFile(path.toStdString()).ReadString("Keep", "5", ""), std::string("00FF00"));
   }
 
   // Palette plug-in files.
   void paletteFiles() {
-    const IniDocument doc(std::string("[Sky]\nR=135\nG=206\nB=235\n[Night]\nR=10\n"));
+    const TIniDocument doc(std::string("[Sky]\nR=135\nG=206\nB=235\n[Night]\nR=10\n"));
     QCOMPARE(doc.ReadSections(), (std::vector<std::string>{"Sky", "Night"}));
     QCOMPARE(doc.ReadInteger("Sky", "B", 0), 235);
     QCOMPARE(doc.ReadInteger("Night", "G", 0), 0);
@@ -288,8 +288,8 @@ class TestIniFile : public QObject {
     const std::vector<std::tuple<std::string, int, int, int>> colours{
         {"Sky", 135, 206, 235}, {"夜", 10, 0, 0}, {"Rose", 255, 0, 128}, {"\U0001F600", 1, 2, 3}};
     {
-      IniFile ini(path);
-      IniFile::Batch batch(ini);
+      TIniFile ini(path);
+      TIniFile::Batch batch(ini);
       ini.Clear();  // the whole file is replaced
       for (const auto& [name, r, g, b] : colours) {
         ini.WriteInteger(name, "R", r);
@@ -298,7 +298,7 @@ class TestIniFile : public QObject {
       }
       batch.Commit();
     }
-    IniFile back(path);
+    TIniFile back(path);
     std::vector<std::string> names;
     for (const auto& c : colours) names.push_back(std::get<0>(c));
     QCOMPARE(back.ReadSections(), names);
@@ -324,7 +324,7 @@ class TestIniFile : public QObject {
     QTemporaryDir dir;
     const QString path = dir.filePath("p.hb");
     WriteBytes(path, S(file));
-    IniFile ini(path.toStdString());
+    TIniFile ini(path.toStdString());
     QCOMPARE(ini.Encoding(), TextEncoding::Cp932);
     try {
       ini.WriteString("ア", "j", "\U0001F600");
@@ -335,7 +335,7 @@ class TestIniFile : public QObject {
     QCOMPARE(B(ReadBytes(path)), file);
     // Text CP932 holds still goes in.
     ini.WriteString("ア", "j", "表");
-    QCOMPARE(IniFile(path.toStdString()).ReadString("ア", "j", ""), std::string("表"));
+    QCOMPARE(TIniFile(path.toStdString()).ReadString("ア", "j", ""), std::string("表"));
     QCOMPARE(ini.Encoding(), TextEncoding::Cp932);
   }
 
@@ -356,13 +356,13 @@ class TestIniFile : public QObject {
     const std::string lone = bigEndian ? std::string("\xD8\x3D", 2) : std::string("\x3D\xD8", 2);
     const std::string head = utf16("[空色]\r\nR=135\r\nNote=");
     WriteBytes(path, head + lone + utf16("\r\n[Keep]\r\nCount=1\r\n").substr(2));
-    IniFile ini(path.toStdString());
+    TIniFile ini(path.toStdString());
     QCOMPARE(ini.Encoding(), bigEndian ? TextEncoding::Utf16Be : TextEncoding::Utf16Le);
     QCOMPARE(ini.ReadSections(), (std::vector<std::string>{"空色", "Keep"}));
     QCOMPARE(ini.ReadInteger("空色", "R", 0), 135);
     QCOMPARE(ini.ReadInteger("keep", "count", 0), 1);
     {
-      IniFile::Batch batch(ini);
+      TIniFile::Batch batch(ini);
       ini.WriteInteger("空色", "G", 206);
       ini.WriteString("Keep", "0", "\U0001F600");
       ini.WriteString("夜", "R", "10");
@@ -370,13 +370,13 @@ class TestIniFile : public QObject {
     }
     QCOMPARE(ReadBytes(path), head + lone +
                                   utf16("\r\nG=206\r\n[Keep]\r\nCount=1\r\n0=\U0001F600\r\n[夜]\r\nR=10\r\n").substr(2));
-    QCOMPARE(IniFile(path.toStdString()).ReadString("Keep", "0", ""), std::string("\U0001F600"));
+    QCOMPARE(TIniFile(path.toStdString()).ReadString("Keep", "0", ""), std::string("\U0001F600"));
 
     // An odd last byte cannot be written back: reads, refuses writes.
     const std::string odd = utf16("[a]\r\nk=1\r\n") + "x";
-    QCOMPARE(IniDocument(odd).ToBytes(), odd);
+    QCOMPARE(TIniDocument(odd).ToBytes(), odd);
     WriteBytes(path, odd);
-    IniFile broken(path.toStdString());
+    TIniFile broken(path.toStdString());
     QCOMPARE(broken.ReadInteger("a", "k", 0), 1);
     QVERIFY_THROWS_EXCEPTION(hb::IniWriteError, broken.WriteString("a", "k", "2"));
     QCOMPARE(ReadBytes(path), odd);
@@ -397,7 +397,7 @@ class TestIniFile : public QObject {
     std::string keys = "[Keys]\n", sections;
     for (int i = 0; i < count; ++i) keys += name(i) + "=" + std::to_string(i) + "\n";
     for (int i = 0; i < count / 2; ++i) sections += "[" + name(i) + "]\nR=" + std::to_string(i) + "\n";
-    const IniDocument k(keys), s(sections);
+    const TIniDocument k(keys), s(sections);
     QCOMPARE(s.ReadSections().size(), std::size_t(count / 2));
     for (int i = 0; i < count; ++i) {
       if (k.ReadInteger("Keys", name(i), -1) != i) QFAIL(qPrintable(QString("key %1").arg(i)));
@@ -415,7 +415,7 @@ class TestIniFile : public QObject {
       f.write("[Keep]\r\nCount=1\r\n");
       QVERIFY(f.resize(qint64(hb::kIniMaxFileSize) + 1));  // sparse: costs no disk
     }
-    IniFile ini(path.toStdString());
+    TIniFile ini(path.toStdString());
     QVERIFY(ini.ReadSections().empty());
     QCOMPARE(ini.ReadInteger("Keep", "Count", -1), -1);
     QVERIFY_THROWS_EXCEPTION(hb::IniWriteError, ini.WriteString("Keep", "Count", "2"));
@@ -424,7 +424,7 @@ class TestIniFile : public QObject {
       QFile f(path);
       QVERIFY(f.resize(qint64(hb::kIniMaxFileSize)));  // at the limit it is read
     }
-    QCOMPARE(IniFile(path.toStdString()).ReadInteger("Keep", "Count", -1), 1);
+    QCOMPARE(TIniFile(path.toStdString()).ReadInteger("Keep", "Count", -1), 1);
   }
 
   // What killed writers left is removed by the next write, a live writer's
@@ -451,7 +451,7 @@ class TestIniFile : public QObject {
     WriteBytes(dir.filePath(".s.ini.x-1.tmp"), "");
     const struct timeval old[2] = {{std::time(nullptr) - 120, 0}, {std::time(nullptr) - 120, 0}};
     QCOMPARE(::utimes(dir.filePath(staleFile).toLocal8Bit(), old), 0);
-    IniFile(path.toStdString()).WriteString("a", "k", "1");
+    TIniFile(path.toStdString()).WriteString("a", "k", "1");
     ::kill(live, SIGKILL);
     ::waitpid(live, nullptr, 0);
     QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
@@ -465,10 +465,10 @@ class TestIniFile : public QObject {
   // A palette whose names fill far more than 16,384 bytes loses none.
   void largePalette() {
     const std::string bytes = Palette(3000, 1);
-    const auto names = IniDocument(bytes).ReadSections();
+    const auto names = TIniDocument(bytes).ReadSections();
     QCOMPARE(names.size(), std::size_t(3001));
     QCOMPARE(names[2999], std::string("Colour 2999"));
-    QCOMPARE(IniDocument(bytes).ReadInteger("colour 2999", "b", 0), 1);
+    QCOMPARE(TIniDocument(bytes).ReadInteger("colour 2999", "b", 0), 1);
   }
 
   void unwritable_data() {
@@ -490,7 +490,7 @@ class TestIniFile : public QObject {
     if (kind == "read-only folder") ::chmod(dir.path().toLocal8Bit(), 0555);
     if (kind == "read-only file") ::chmod(path.toLocal8Bit(), 0444);
     if (kind == "unreadable file") ::chmod(path.toLocal8Bit(), 0200);
-    IniFile ini(path.toStdString());
+    TIniFile ini(path.toStdString());
     try {
       ini.WriteString("a", "k", "2");
       QFAIL("no error");
@@ -505,9 +505,9 @@ class TestIniFile : public QObject {
   // A write stopped at any point leaves the old file whole and no temporary file.
   void interruptedWrite_data() {
     QTest::addColumn<int>("stage");
-    QTest::newRow("between chunks") << int(hb::IniWriteStage::Chunk);
-    QTest::newRow("before sync") << int(hb::IniWriteStage::Written);
-    QTest::newRow("before rename") << int(hb::IniWriteStage::Synced);
+    QTest::newRow("between chunks") << int(hb::TIniWriteStage::Chunk);
+    QTest::newRow("before sync") << int(hb::TIniWriteStage::Written);
+    QTest::newRow("before rename") << int(hb::TIniWriteStage::Synced);
   }
   void interruptedWrite() {
     QFETCH(int, stage);
@@ -517,14 +517,14 @@ class TestIniFile : public QObject {
     const std::string old = Palette(3, 0);
     WriteBytes(path, old);
     ::chmod(path.toLocal8Bit(), 0640);
-    IniFile ini(path.toStdString());
+    TIniFile ini(path.toStdString());
     std::size_t stoppedAt = 0;
-    hb::SetIniWriteHook([&](hb::IniWriteStage s, std::size_t written) {
+    hb::SetIniWriteHook([&](hb::TIniWriteStage s, std::size_t written) {
       if (int(s) != stage) return;
       stoppedAt = written;
       throw std::runtime_error("disk gone");
     });
-    IniFile::Batch batch(ini);
+    TIniFile::Batch batch(ini);
     for (int i = 0; i < 5000; ++i) ini.WriteInteger("Colour " + std::to_string(i), "R", i);
     QVERIFY_THROWS_EXCEPTION(hb::IniWriteError, batch.Commit());
     QVERIFY(stoppedAt >= 64 * 1024);  // stopped with more than a chunk to write
@@ -533,7 +533,7 @@ class TestIniFile : public QObject {
 
     hb::SetIniWriteHook(nullptr);  // the changes are still pending and go out next time
     ini.WriteInteger("End", "Version", 2);
-    QCOMPARE(IniFile(path.toStdString()).ReadInteger("Colour 4999", "R", 0), 4999);
+    QCOMPARE(TIniFile(path.toStdString()).ReadInteger("Colour 4999", "R", 0), 4999);
     struct stat st;
     QCOMPARE(::stat(path.toLocal8Bit(), &st), 0);
     QCOMPARE(st.st_mode & 07777, 0640u);
@@ -542,12 +542,12 @@ class TestIniFile : public QObject {
   void cancelledBatch() {
     QTemporaryDir dir;
     const std::string path = dir.filePath("p.hb").toStdString();
-    IniFile ini(path);  // missing: empty until the first write creates it
+    TIniFile ini(path);  // missing: empty until the first write creates it
     QVERIFY(ini.ReadSections().empty());
     QCOMPARE(ini.ReadInteger("Keep", "Count", 0), 0);
     ini.WriteString("a", "k", "1");
     try {
-      IniFile::Batch batch(ini);
+      TIniFile::Batch batch(ini);
       ini.WriteString("a", "k", "2");
       ini.WriteString("b", "k", "3");
       throw std::runtime_error("stop");
@@ -582,12 +582,12 @@ class TestIniFile : public QObject {
       target.replace("@", dir.path());
       QCOMPARE(::symlink(target.toLocal8Bit(), dir.filePath(p[0]).toLocal8Bit()), 0);
     }
-    IniFile ini(dir.filePath("link.ini").toStdString());
+    TIniFile ini(dir.filePath("link.ini").toStdString());
     if (written.isEmpty()) {
       QVERIFY_THROWS_EXCEPTION(hb::IniWriteError, ini.WriteString("a", "k", "1"));
     } else {
       ini.WriteString("a", "k", "1");
-      QCOMPARE(IniFile(dir.filePath(written).toStdString()).ReadString("a", "k", ""), std::string("1"));
+      QCOMPARE(TIniFile(dir.filePath(written).toStdString()).ReadString("a", "k", ""), std::string("1"));
     }
     for (const QString& l : links) QVERIFY(QFileInfo(dir.filePath(l.split('>')[0])).isSymLink());
   }
@@ -607,8 +607,8 @@ class TestIniFile : public QObject {
         try {
           // The first round goes through the whole INI layer, then mostly
           // replacements, so that most kills land inside one.
-          IniFile ini(path.toStdString());
-          IniFile::Batch batch(ini);
+          TIniFile ini(path.toStdString());
+          TIniFile::Batch batch(ini);
           for (int i = 0; i < sections; ++i) ini.WriteInteger("Colour " + std::to_string(i), "B", 3);
           for (int i = 0; i < sections; ++i) ini.WriteInteger("Colour " + std::to_string(i), "R", 3);
           for (int i = 0; i < sections; ++i) ini.WriteInteger("Colour " + std::to_string(i), "G", 3);
@@ -623,7 +623,7 @@ class TestIniFile : public QObject {
       ::kill(child, SIGKILL);
       ::waitpid(child, nullptr, 0);
       const std::string bytes = ReadBytes(path);
-      const int version = IniDocument(bytes).ReadInteger("End", "Version", -1);
+      const int version = TIniDocument(bytes).ReadInteger("End", "Version", -1);
       QVERIFY(version >= 0 && version < 4);
       QCOMPARE(bytes, versions[version]);
       // A killed writer may leave its temporary file; it never bears the file's name.

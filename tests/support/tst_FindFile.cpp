@@ -132,9 +132,9 @@ class TestFindFile : public QObject {
     // it were "a" would make the two names equal.
     const std::string di = "\x83\x61.hb";
     const std::string a = "\x83\x41.hb";
-    QVERIFY(!hb::MaskMatch(di, a, hb::CodePage::Cp932));
-    QVERIFY(!hb::MaskMatch(a, di, hb::CodePage::Cp932));
-    QVERIFY(hb::MaskMatch(di, "\x83\x61.HB", hb::CodePage::Cp932));
+    QVERIFY(!hb::MaskMatch(di, a, hb::TCodePage::Cp932));
+    QVERIFY(!hb::MaskMatch(a, di, hb::TCodePage::Cp932));
+    QVERIFY(hb::MaskMatch(di, "\x83\x61.HB", hb::TCodePage::Cp932));
   }
 
   void folderNameForms_data() {

@@ -5,7 +5,7 @@
 
 #include "support/Version.h"
 
-using hb::VersionResource;
+using hb::TVersionResource;
 
 class TestVersion : public QObject {
   Q_OBJECT
@@ -33,7 +33,7 @@ class TestVersion : public QObject {
   void noResourceIsEmpty() { QCOMPARE(hb::GetVersionString(nullptr, 9), std::string()); }
 
   void noTranslationTableFails() {
-    const VersionResource resource{{}, {{"\\StringFileInfo\\041103A4\\ProductName", "Huebrook"}}};
+    const TVersionResource resource{{}, {{"\\StringFileInfo\\041103A4\\ProductName", "Huebrook"}}};
     try {
       hb::GetVersionString(&resource, 9);
       QFAIL("no error without a translation table");
@@ -44,7 +44,7 @@ class TestVersion : public QObject {
 
   // The first translation names the block; values of other blocks are not seen.
   void firstTranslationChoosesBlock() {
-    const VersionResource resource{
+    const TVersionResource resource{
         {0x04B00409u, 0x03A40411u},
         {{"\\StringFileInfo\\041103A4\\ProductName", "Japanese"},
          {"\\StringFileInfo\\040904B0\\ProductName", "English"}}};
@@ -53,7 +53,7 @@ class TestVersion : public QObject {
   }
 
   void valueEndsAtZeroByte() {
-    const VersionResource resource{
+    const TVersionResource resource{
         {0x03A40411u}, {{"\\StringFileInfo\\041103A4\\Comments", std::string("abc\0def", 7)}}};
     QCOMPARE(hb::GetVersionString(&resource, 0), std::string("abc"));
   }

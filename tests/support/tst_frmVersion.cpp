@@ -88,7 +88,7 @@ class TestFrmVersion : public QObject {
   // Without a translation table the look-up fails and the dialog keeps its
   // placeholder texts and shows no icon.
   void failedLookupKeepsPlaceholders() {
-    const hb::VersionResource noTable{{}, {{"\\StringFileInfo\\041103A4\\ProductName", "Huebrook"}}};
+    const hb::TVersionResource noTable{{}, {{"\\StringFileInfo\\041103A4\\ProductName", "Huebrook"}}};
     TfrmVersion::VersionLookupForTesting() = [&](int i) { return hb::GetVersionString(&noTable, i); };
     TfrmVersion dialog;
     TfrmVersion::VersionLookupForTesting() = nullptr;

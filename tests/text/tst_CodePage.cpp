@@ -2,7 +2,7 @@
 
 #include "text/CodePage.h"
 
-using hb::CodePage;
+using hb::TCodePage;
 
 namespace {
 // "表" and "ソ" in CP932: both end in 0x5C, the backslash.
@@ -17,7 +17,7 @@ class TestCodePage : public QObject {
     QTest::addColumn<int>("cp");
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<int>("count");
-    const int u = int(CodePage::Utf8), s = int(CodePage::Cp932);
+    const int u = int(TCodePage::Utf8), s = int(TCodePage::Cp932);
     QTest::newRow("empty") << u << QByteArray() << 0;
     QTest::newRow("ascii") << u << QByteArray("abc") << 3;
     QTest::newRow("utf8 kana") << u << QByteArray("あいう") << 3;
@@ -35,7 +35,7 @@ class TestCodePage : public QObject {
     QFETCH(int, cp);
     QFETCH(QByteArray, text);
     QFETCH(int, count);
-    QCOMPARE(int(hb::CharCount(CodePage(cp), std::string_view(text.constData(), text.size()))), count);
+    QCOMPARE(int(hb::CharCount(TCodePage(cp), std::string_view(text.constData(), text.size()))), count);
   }
 
   void conversionRoundTrip() {

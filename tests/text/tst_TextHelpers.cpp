@@ -12,9 +12,9 @@
 #include "text/StringCut.h"
 #include "support/ProcessPending.h"
 
-using hb::CodePage;
+using hb::TCodePage;
 
-Q_DECLARE_METATYPE(hb::CodePage)
+Q_DECLARE_METATYPE(hb::TCodePage)
 Q_DECLARE_METATYPE(std::string)
 Q_DECLARE_METATYPE(hb::TCutPart)
 Q_DECLARE_METATYPE(long double)
@@ -23,39 +23,39 @@ namespace {
 
 // Rows are written in UTF-8; the CP932 row is the same text converted, so 表
 // and ソ become 95 5C and 83 5C, both ending in a backslash byte.
-std::string In(CodePage cp, const std::string& utf8) {
-  return cp == CodePage::Utf8 ? utf8 : hb::Utf8ToCp932(utf8).value();
+std::string In(TCodePage cp, const std::string& utf8) {
+  return cp == TCodePage::Utf8 ? utf8 : hb::Utf8ToCp932(utf8).value();
 }
-const CodePage kBoth[] = {CodePage::Utf8, CodePage::Cp932};
-QByteArray RowName(CodePage cp, const char* name) {
-  return (cp == CodePage::Utf8 ? "utf8: " : "cp932: ") + QByteArray(name);
+const TCodePage kBoth[] = {TCodePage::Utf8, TCodePage::Cp932};
+QByteArray RowName(TCodePage cp, const char* name) {
+  return (cp == TCodePage::Utf8 ? "utf8: " : "cp932: ") + QByteArray(name);
 }
 
 // The literal character-by-character definitions, as a reference.
-std::vector<std::size_t> Bounds(CodePage cp, std::string_view s) {
+std::vector<std::size_t> Bounds(TCodePage cp, std::string_view s) {
   std::vector<std::size_t> b{0};
   for (std::size_t p = 0; p < s.size(); b.push_back(p)) p += hb::CharByteLength(cp, s, p);
   return b;
 }
-std::string RefMid(CodePage cp, std::string_view s, int start, int count) {
+std::string RefMid(TCodePage cp, std::string_view s, int start, int count) {
   const auto b = Bounds(cp, s);
   const long c = long(b.size()) - 1;
   start = std::max(start, 1);
   if (count <= 0 || start > c) return {};
   return std::string(s.substr(b[start - 1], b[std::min(long(start) - 1 + count, c)] - b[start - 1]));
 }
-std::string RefMidFrom(CodePage cp, std::string_view s, int n) {
+std::string RefMidFrom(TCodePage cp, std::string_view s, int n) {
   const auto b = Bounds(cp, s);
   if (n <= 1) return std::string(s);
   return n > long(b.size()) - 1 ? std::string() : std::string(s.substr(b[n - 1]));
 }
-int RefInStr(CodePage cp, std::string_view s, std::string_view sub) {
+int RefInStr(TCodePage cp, std::string_view s, std::string_view sub) {
   const int c = int(hb::CharCount(cp, s)), k = int(hb::CharCount(cp, sub));
   for (int i = 1; i <= c; ++i)
     if (RefMid(cp, s, i, k) == sub) return i;
   return 0;
 }
-int RefLast(CodePage cp, std::string_view s, std::string_view sub) {  // sub not empty
+int RefLast(TCodePage cp, std::string_view s, std::string_view sub) {  // sub not empty
   const int L = int(hb::CharCount(cp, sub));
   int last = 0;
   for (int p = RefInStr(cp, s, sub); p > 0;) {
@@ -72,13 +72,13 @@ class TestTextHelpers : public QObject {
   Q_OBJECT
  private slots:
   void cuts_data() {
-    QTest::addColumn<CodePage>("cp");
+    QTest::addColumn<TCodePage>("cp");
     QTest::addColumn<QString>("fn");
     QTest::addColumn<std::string>("s");
     QTest::addColumn<int>("a");
     QTest::addColumn<int>("b");
     QTest::addColumn<std::string>("expected");
-    for (CodePage cp : kBoth) {
+    for (TCodePage cp : kBoth) {
       auto row = [&](const char* name, const char* fn, const char* s, int a, int b, const char* expected) {
         QTest::newRow(RowName(cp, name)) << cp << QString(fn) << In(cp, s) << a << b << In(cp, expected);
       };
@@ -107,17 +107,17 @@ class TestTextHelpers : public QObject {
       row("midfrom INT_MAX", "midfrom", "表", INT_MAX, 0, "");
     }
     // Bytes that are no complete character count as characters of their own.
-    const auto raw = [](const char* name, CodePage cp, const char* fn, std::string s, int a, int b, std::string e) {
+    const auto raw = [](const char* name, TCodePage cp, const char* fn, std::string s, int a, int b, std::string e) {
       QTest::newRow(name) << cp << QString(fn) << s << a << b << e;
     };
-    raw("cp932 lone lead at end", CodePage::Cp932, "right", "a\x95", 1, 0, "\x95");
-    raw("cp932 lead takes backslash", CodePage::Cp932, "left", "\x95\\\\", 1, 0, "\x95\\");
-    raw("utf8 truncated sequence", CodePage::Utf8, "mid", "\xE3\x81" "a", 2, 2, "\x81" "a");
-    raw("utf8 four-byte is one", CodePage::Utf8, "len", "a\xF0\x9F\x98\x80" "b", 0, 0, "3");
-    raw("utf8 stray continuation", CodePage::Utf8, "right", "\xE3\x81\x82\x82", 1, 0, "\x82");
+    raw("cp932 lone lead at end", TCodePage::Cp932, "right", "a\x95", 1, 0, "\x95");
+    raw("cp932 lead takes backslash", TCodePage::Cp932, "left", "\x95\\\\", 1, 0, "\x95\\");
+    raw("utf8 truncated sequence", TCodePage::Utf8, "mid", "\xE3\x81" "a", 2, 2, "\x81" "a");
+    raw("utf8 four-byte is one", TCodePage::Utf8, "len", "a\xF0\x9F\x98\x80" "b", 0, 0, "3");
+    raw("utf8 stray continuation", TCodePage::Utf8, "right", "\xE3\x81\x82\x82", 1, 0, "\x82");
   }
   void cuts() {
-    QFETCH(CodePage, cp);
+    QFETCH(TCodePage, cp);
     QFETCH(QString, fn);
     QFETCH(std::string, s);
     QFETCH(int, a);
@@ -133,11 +133,11 @@ class TestTextHelpers : public QObject {
   }
 
   void charInStr_data() {
-    QTest::addColumn<CodePage>("cp");
+    QTest::addColumn<TCodePage>("cp");
     QTest::addColumn<std::string>("s");
     QTest::addColumn<std::string>("sub");
     QTest::addColumn<int>("pos");
-    for (CodePage cp : kBoth) {
+    for (TCodePage cp : kBoth) {
       auto row = [&](const char* name, const char* s, const char* sub, int pos) {
         QTest::newRow(RowName(cp, name)) << cp << In(cp, s) << In(cp, sub) << pos;
       };
@@ -150,14 +150,14 @@ class TestTextHelpers : public QObject {
       row("overlapping candidates", "表表表ソ", "表ソ", 3);
       row("case-sensitive", "ABC", "b", 0);
     }
-    QTest::newRow("cp932 lone lead inside a pair") << CodePage::Cp932 << std::string("\x95\\") << std::string("\x95") << 0;
-    QTest::newRow("cp932 lone lead at end") << CodePage::Cp932 << std::string("a\x95") << std::string("\x95") << 2;
-    QTest::newRow("cp932 pair across chars") << CodePage::Cp932 << std::string("\x95\x95\\") << std::string("\x95\\") << 0;
-    QTest::newRow("utf8 truncated inside") << CodePage::Utf8 << std::string("あ") << std::string("\xE3\x81") << 0;
-    QTest::newRow("utf8 truncated at end") << CodePage::Utf8 << std::string("x\xE3\x81") << std::string("\xE3\x81") << 2;
+    QTest::newRow("cp932 lone lead inside a pair") << TCodePage::Cp932 << std::string("\x95\\") << std::string("\x95") << 0;
+    QTest::newRow("cp932 lone lead at end") << TCodePage::Cp932 << std::string("a\x95") << std::string("\x95") << 2;
+    QTest::newRow("cp932 pair across chars") << TCodePage::Cp932 << std::string("\x95\x95\\") << std::string("\x95\\") << 0;
+    QTest::newRow("utf8 truncated inside") << TCodePage::Utf8 << std::string("あ") << std::string("\xE3\x81") << 0;
+    QTest::newRow("utf8 truncated at end") << TCodePage::Utf8 << std::string("x\xE3\x81") << std::string("\xE3\x81") << 2;
   }
   void charInStr() {
-    QFETCH(CodePage, cp);
+    QFETCH(TCodePage, cp);
     QFETCH(std::string, s);
     QFETCH(std::string, sub);
     QFETCH(int, pos);
@@ -166,13 +166,13 @@ class TestTextHelpers : public QObject {
   }
 
   void stringCut_data() {
-    QTest::addColumn<CodePage>("cp");
+    QTest::addColumn<TCodePage>("cp");
     QTest::addColumn<std::string>("s");
     QTest::addColumn<std::string>("sep");
     QTest::addColumn<hb::TCutPart>("part");
     QTest::addColumn<bool>("first");
     QTest::addColumn<std::string>("expected");
-    for (CodePage cp : kBoth) {
+    for (TCodePage cp : kBoth) {
       auto row = [&](const char* name, const char* s, const char* sep, hb::TCutPart part, bool first, const char* e) {
         QTest::newRow(RowName(cp, name)) << cp << In(cp, s) << In(cp, sep) << part << first << In(cp, e);
       };
@@ -202,7 +202,7 @@ class TestTextHelpers : public QObject {
     }
   }
   void stringCut() {
-    QFETCH(CodePage, cp);
+    QFETCH(TCodePage, cp);
     QFETCH(std::string, s);
     QFETCH(std::string, sep);
     QFETCH(hb::TCutPart, part);
@@ -212,12 +212,12 @@ class TestTextHelpers : public QObject {
   }
 
   void reducePathName_data() {
-    QTest::addColumn<CodePage>("cp");
+    QTest::addColumn<TCodePage>("cp");
     QTest::addColumn<std::string>("s");
     QTest::addColumn<int>("maxLen");
     QTest::addColumn<std::string>("expected");
     const std::string fifty = "abcdefghijklmnopqrstuvwxyz0123456789ABCDEFGHIJKLMN";
-    for (CodePage cp : kBoth) {
+    for (TCodePage cp : kBoth) {
       auto row = [&](const char* name, const std::string& s, int maxLen, const std::string& e) {
         QTest::newRow(RowName(cp, name)) << cp << In(cp, s) << maxLen << In(cp, e);
       };
@@ -233,11 +233,11 @@ class TestTextHelpers : public QObject {
       // UTF-8): the head ends before it, the tail starts after it.
       row("cuts inside characters", "a表bcdef表gh", 8, "a...gh");
     }
-    QTest::newRow("cp932 cut on boundary") << CodePage::Cp932 << std::string("ab\x95\\cdefgh") << 8 << std::string("ab...fgh");
-    QTest::newRow("utf8 head ends after char") << CodePage::Utf8 << std::string("\xC3\xA9" "cdefghi") << 8 << std::string("\xC3\xA9...ghi");
+    QTest::newRow("cp932 cut on boundary") << TCodePage::Cp932 << std::string("ab\x95\\cdefgh") << 8 << std::string("ab...fgh");
+    QTest::newRow("utf8 head ends after char") << TCodePage::Utf8 << std::string("\xC3\xA9" "cdefghi") << 8 << std::string("\xC3\xA9...ghi");
   }
   void reducePathName() {
-    QFETCH(CodePage, cp);
+    QFETCH(TCodePage, cp);
     QFETCH(std::string, s);
     QFETCH(int, maxLen);
     QFETCH(std::string, expected);
@@ -300,7 +300,7 @@ class TestTextHelpers : public QObject {
       for (char& c : t) c = alphabet[rng() % sizeof alphabet];
       return t;
     };
-    for (CodePage cp : kBoth) {
+    for (TCodePage cp : kBoth) {
       for (int iter = 0; iter < 20000; ++iter) {
         const std::string s = text(12), sub = text(4);
         const int a = int(rng() % 12) - 2, b = int(rng() % 10) - 2;

@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "FileBytes.h"
-#include "collections/PalletFile.h"
+#include "collections/PaletteFile.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ QByteArray Describe(const std::vector<TItemData>& items) {
 
 } // namespace
 
-class TestPalletFile : public QObject {
+class TestPaletteFile : public QObject {
   Q_OBJECT
 
   QTemporaryDir dir;
@@ -29,7 +29,7 @@ class TestPalletFile : public QObject {
   std::vector<TItemData> Read(const std::string& content) {
     const QString path = dir.filePath(QStringLiteral("p.hb"));
     WriteBytes(path, content);
-    return hb::ReadPalletFile(path.toStdString());
+    return hb::ReadPaletteFile(path.toStdString());
   }
 
  private slots:
@@ -55,7 +55,7 @@ class TestPalletFile : public QObject {
   void value() {
     QFETCH(QString, text);
     QFETCH(int, value);
-    QCOMPARE(hb::PalletValue(text.toStdString()), value);
+    QCOMPARE(hb::PaletteValue(text.toStdString()), value);
   }
 
   void file_data() {
@@ -98,7 +98,7 @@ class TestPalletFile : public QObject {
   }
 
   void cp932FileFromWindows() {
-    const std::vector<TItemData> items = hb::ReadPalletFile(DataFile("windows_cp932.hb").toStdString());
+    const std::vector<TItemData> items = hb::ReadPaletteFile(DataFile("windows_cp932.hb").toStdString());
     QCOMPARE(Describe(items),
              QByteArray("空色(135,206,235) ア(1,2,3) ヂ(4,5,6) ゾ(128,64,20) 表示(255,255,255)"));
   }
@@ -107,15 +107,15 @@ class TestPalletFile : public QObject {
     const QString path = dir.filePath(QStringLiteral("s.hb"));
     WriteBytes(path, "[x]\n[y]\nR=1\n[z]\n");
     std::vector<std::string> seen;
-    hb::ReadPalletFile(path.toStdString(), [&](const std::string& name) { seen.push_back(name); });
+    hb::ReadPaletteFile(path.toStdString(), [&](const std::string& name) { seen.push_back(name); });
     QCOMPARE(seen, (std::vector<std::string>{"x", "y", "z"}));
   }
 
   void missingOrUnreadable() {
-    QVERIFY(hb::ReadPalletFile(dir.filePath(QStringLiteral("none.hb")).toStdString()).empty());
+    QVERIFY(hb::ReadPaletteFile(dir.filePath(QStringLiteral("none.hb")).toStdString()).empty());
     // A folder in a palette's place.
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.hb")));
-    QVERIFY(hb::ReadPalletFile(dir.filePath(QStringLiteral("folder.hb")).toStdString()).empty());
+    QVERIFY(hb::ReadPaletteFile(dir.filePath(QStringLiteral("folder.hb")).toStdString()).empty());
   }
 
   void oversizedFileIsNotRead() {
@@ -123,13 +123,13 @@ class TestPalletFile : public QObject {
     // and the file stays as it was.
     const QString path = dir.filePath(QStringLiteral("big.hb"));
     std::string content = "[Sky]\nR=135\n";
-    content.resize(hb::kMaxPalletFileBytes + 1, ' ');
+    content.resize(hb::kMaxPaletteFileBytes + 1, ' ');
     WriteBytes(path, content);
-    QVERIFY(hb::ReadPalletFile(path.toStdString()).empty());
+    QVERIFY(hb::ReadPaletteFile(path.toStdString()).empty());
     QCOMPARE(ReadBytes(path).size(), content.size());
-    content.resize(hb::kMaxPalletFileBytes);
+    content.resize(hb::kMaxPaletteFileBytes);
     WriteBytes(path, content);
-    QCOMPARE(hb::ReadPalletFile(path.toStdString()).size(), std::size_t(1));
+    QCOMPARE(hb::ReadPaletteFile(path.toStdString()).size(), std::size_t(1));
   }
 
   void appendingTellsEachStep() {
@@ -137,7 +137,7 @@ class TestPalletFile : public QObject {
     std::vector<TPalletData> list{{"First", {}}};
     std::vector<std::string> status;
     const std::string folder = dir.path().toStdString() + "/";
-    hb::AppendPallet(list, "Pastels.hb", folder, [&](const std::string& s) { status.push_back(s); });
+    hb::AppendPalette(list, "Pastels.hb", folder, [&](const std::string& s) { status.push_back(s); });
     QCOMPARE(status, (std::vector<std::string>{"ファイル【Pastels.hb】処理中...", "プラグイン【Sky】追加中...",
                                                "プラグイン【夜】追加中..."}));
     QCOMPARE(list.size(), std::size_t(2));
@@ -145,8 +145,8 @@ class TestPalletFile : public QObject {
     QCOMPARE(Describe(list[1].Items), QByteArray("Sky(135,0,0) 夜(0,0,9)"));
 
     // A file gone since the search, or a report that fails: still listed, without colours.
-    hb::AppendPallet(list, "gone.hb", folder, {});
-    hb::AppendPallet(list, "Pastels.hb", folder, [&](const std::string& s) {
+    hb::AppendPalette(list, "gone.hb", folder, {});
+    hb::AppendPalette(list, "Pastels.hb", folder, [&](const std::string& s) {
       if (s.rfind("プラグイン", 0) == 0) throw std::runtime_error("failed");
     });
     QCOMPARE(list.size(), std::size_t(4));
@@ -168,11 +168,11 @@ class TestPalletFile : public QObject {
   void paletteNames() {
     QFETCH(QString, file);
     QFETCH(QString, name);
-    QCOMPARE(QString::fromStdString(hb::PalletNameOf(file.toStdString())), name);
+    QCOMPARE(QString::fromStdString(hb::PaletteNameOf(file.toStdString())), name);
   }
 
   // Files met in folder order ("folder|file"); which of them are loaded.
-  void palletFolders_data() {
+  void paletteFolders_data() {
     QTest::addColumn<QStringList>("found");
     QTest::addColumn<QString>("loaded");  // 1 = loaded, 0 = passed over
     QTest::newRow("one folder, all kept") << QStringList{"/a/|x.hb", "/a/|y.hb"} << "11";
@@ -188,10 +188,10 @@ class TestPalletFile : public QObject {
     QTest::newRow("names differ by case are two names") << QStringList{"/a/|p.hb", "/b/|P.hb"} << "11";
   }
 
-  void palletFolders() {
+  void paletteFolders() {
     QFETCH(QStringList, found);
     QFETCH(QString, loaded);
-    hb::PalletFolders folders;
+    hb::TPaletteFolders folders;
     QString got;
     for (const QString& entry : found) {
       const QStringList parts = entry.split('|');
@@ -201,5 +201,5 @@ class TestPalletFile : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(TestPalletFile)
-#include "tst_PalletFile.moc"
+QTEST_GUILESS_MAIN(TestPaletteFile)
+#include "tst_PaletteFile.moc"

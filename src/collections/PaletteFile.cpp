@@ -1,4 +1,4 @@
-#include "collections/PalletFile.h"
+#include "collections/PaletteFile.h"
 
 #include <filesystem>
 #include <system_error>
@@ -10,15 +10,15 @@
 
 namespace hb {
 
-std::int32_t PalletValue(const std::string& Text) { return ParseIniInteger(Text).value_or(0); }
+std::int32_t PaletteValue(const std::string& Text) { return ParseIniInteger(Text).value_or(0); }
 
-std::vector<TItemData> ReadPalletFile(const std::string& Path,
+std::vector<TItemData> ReadPaletteFile(const std::string& Path,
                                       std::function<void(const std::string& SectionName)> OnSection) {
   std::error_code error;
   const std::uintmax_t size = std::filesystem::file_size(Path, error);
-  if (!error && size > kMaxPalletFileBytes) return {};
+  if (!error && size > kMaxPaletteFileBytes) return {};
 
-  const IniFile file(Path);
+  const TIniFile file(Path);
   // Every section is a colour, however many there are.
   const std::vector<std::string> sections = file.ReadSections();
   std::vector<TItemData> items(sections.size());
@@ -27,21 +27,21 @@ std::vector<TItemData> ReadPalletFile(const std::string& Path,
     if (OnSection) OnSection(name);
     TItemData& item = items[i];
     item.Name = name;
-    item.R = PalletValue(file.ReadString(name, "R", ""));
-    item.G = PalletValue(file.ReadString(name, "G", ""));
-    item.B = PalletValue(file.ReadString(name, "B", ""));
+    item.R = PaletteValue(file.ReadString(name, "R", ""));
+    item.G = PaletteValue(file.ReadString(name, "G", ""));
+    item.B = PaletteValue(file.ReadString(name, "B", ""));
   }
   return items;
 }
 
-void AppendPallet(std::vector<TPalletData>& List, const std::string& FileName, const std::string& Path,
+void AppendPalette(std::vector<TPalletData>& List, const std::string& FileName, const std::string& Path,
                   const std::function<void(const std::string& Status)>& Report) {
   auto report = [&](const std::string& status) {
     if (Report) Report(status);
   };
   try {
     report("ファイル【" + FileName + "】処理中...");
-    List.push_back({PalletNameOf(FileName), {}});
+    List.push_back({PaletteNameOf(FileName), {}});
     if (IsGplFileName(FileName)) {
       // A GIMP palette is listed by its Name: line when it has one.
       if (const auto gpl = ReadGplFile(Path + FileName)) {
@@ -50,7 +50,7 @@ void AppendPallet(std::vector<TPalletData>& List, const std::string& FileName, c
       }
       return;
     }
-    List.back().Items = ReadPalletFile(Path + FileName, [&](const std::string& section) {
+    List.back().Items = ReadPaletteFile(Path + FileName, [&](const std::string& section) {
       report("プラグイン【" + section + "】追加中...");
     });
   } catch (const std::exception&) {
@@ -66,12 +66,12 @@ bool IsGplFileName(const std::string& FileName) {
   return ext == "gpl";
 }
 
-std::string PalletNameOf(const std::string& FileName) {
+std::string PaletteNameOf(const std::string& FileName) {
   return StringCut(FileName, ".", cpBefore, false);
 }
 
-bool PalletFolders::Accept(const std::string& FileName, const std::string& Path) {
-  const auto [it, added] = firstFolder_.emplace(PalletNameOf(FileName), Path);
+bool TPaletteFolders::Accept(const std::string& FileName, const std::string& Path) {
+  const auto [it, added] = firstFolder_.emplace(PaletteNameOf(FileName), Path);
   return added || it->second == Path;
 }
 

@@ -15,7 +15,7 @@
 
 #include "MainWindowBench.h"
 #include "support/ProcessPending.h"
-#include "collections/PalletFile.h"
+#include "collections/PaletteFile.h"
 #include "collections/SidePanel.h"
 #include "support/ProcessPending.h"
 #include "support/FindFile.h"
@@ -24,7 +24,7 @@ namespace {
 
 const std::string& TempFolder() {
   static const std::string* dir = [] {
-    char templ[] = "/tmp/bench_pallets.XXXXXX";
+    char templ[] = "/tmp/bench_palettes.XXXXXX";
     if (!::mkdtemp(templ)) std::abort();
     std::atexit([] { [[maybe_unused]] const int rc = std::system(("rm -rf " + TempFolder()).c_str()); });
     return new std::string(templ);
@@ -71,14 +71,14 @@ void BM_SearchFolder(benchmark::State& state) {
 BENCHMARK(BM_SearchFolder)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 // As start-up loads it: a status text and pending messages for every colour.
-void BM_LoadPallet(benchmark::State& state) {
+void BM_LoadPalette(benchmark::State& state) {
   const std::string path = PaletteFile(int(state.range(0)));
   const std::string folder = path.substr(0, path.rfind('/') + 1);
   const std::string name = path.substr(folder.size());
   std::string status;
   for (auto _ : state) {
     std::vector<TPalletData> list;
-    hb::AppendPallet(list, name, folder, [&](const std::string& s) {
+    hb::AppendPalette(list, name, folder, [&](const std::string& s) {
       status = s;
       hb::ProcessPending();
     });
@@ -86,7 +86,7 @@ void BM_LoadPallet(benchmark::State& state) {
   }
   state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_LoadPallet)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_LoadPalette)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity();
 
 // The view of n items, built as a choice in the selector builds it, and painted.
 void BM_ShowPallet(benchmark::State& state) {

@@ -28,37 +28,37 @@ namespace hb {
 
 // A palette file larger than this holds no palette anyone could use from the
 // side panel; it is not read (and reads as a palette without colours).
-inline constexpr std::uint64_t kMaxPalletFileBytes = 8u << 20;
+inline constexpr std::uint64_t kMaxPaletteFileBytes = 8u << 20;
 
 // A component's value: decimal, or hexadecimal after "$", "0x" or "0X"; any
 // other text (128.5, abc, an empty value) is 0.
-std::int32_t PalletValue(const std::string& Text);
+std::int32_t PaletteValue(const std::string& Text);
 
 // Every colour of the file, in file order. OnSection, when given, is called
 // with each section's name before that colour is read. A missing, unreadable
 // or oversized file, or one that is not INI, has no colours.
-std::vector<TItemData> ReadPalletFile(const std::string& Path,
+std::vector<TItemData> ReadPaletteFile(const std::string& Path,
                                       std::function<void(const std::string& SectionName)> OnSection = {});
 
 // Appends the palette of the plug-in file Path + FileName to List, telling
 // Report what it is doing ("ファイル【…】処理中..." for the file, then
 // "プラグイン【…】追加中..." for each colour). A failure is not passed on:
 // a palette whose colours fail to read stays listed, without colours.
-void AppendPallet(std::vector<TPalletData>& List, const std::string& FileName, const std::string& Path,
+void AppendPalette(std::vector<TPalletData>& List, const std::string& FileName, const std::string& Path,
                   const std::function<void(const std::string& Status)>& Report);
 
 // Whether a file name ends in ".gpl" (any case): a GIMP palette, read by
-// AppendPallet as such and listed under its Name: line, or its file name.
+// AppendPalette as such and listed under its Name: line, or its file name.
 bool IsGplFileName(const std::string& FileName);
 
 // The palette's name for a plug-in file name: everything before its last
 // "." (my.colors.hb gives my.colors).
-std::string PalletNameOf(const std::string& FileName);
+std::string PaletteNameOf(const std::string& FileName);
 
 // Palettes found in several folders, searched in order: a name that an
 // earlier folder gave is not taken again from a later one. Two files of one
 // folder with one name (a.hb, a.HB) both stay, as in a single folder.
-class PalletFolders {
+class TPaletteFolders {
  public:
   // Whether the file Path + FileName is to be loaded.
   bool Accept(const std::string& FileName, const std::string& Path);

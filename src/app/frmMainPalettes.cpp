@@ -7,7 +7,7 @@
 #include "collections/SidePanel.h"
 #include "support/FindFile.h"
 
-void TfrmMain::WirePallets() {
+void TfrmMain::WirePalettes() {
   // The search component as the form stores it; start-up sets its folder and mask.
   FindFile1 = new TFindFile(this);
   FindFile1->IsFindSub = false;
@@ -32,14 +32,14 @@ void TfrmMain::WirePallets() {
 }
 
 void TfrmMain::FindFile1Find(const std::string& FileName, const std::string& Path, TSearchRec, bool&) {
-  SidePanel->AddPallet(FileName, Path);
+  SidePanel->AddPalette(FileName, Path);
 }
 
 void TfrmMain::cmbPalletSelectChange(QObject*) { SidePanel->SelectChange(); }
 
 void TfrmMain::ShowPallet(const std::string& Name) { SidePanel->ShowPallet(Name); }
 
-void TfrmMain::FreePalletView() { SidePanel->FreePalletView(); }
+void TfrmMain::FreePaletteView() { SidePanel->FreePaletteView(); }
 
 void TfrmMain::FormMouseWheelDown(QObject*, Qt::KeyboardModifiers, const QPoint& MousePos, bool&) {
   SidePanel->ScrollViews(MousePos, true);

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "collections/PalletFile.h"
+#include "collections/PaletteFile.h"
 #include "settings/IniDocument.h"
 #include "support/FindFile.h"
 
@@ -22,13 +22,13 @@ namespace {
 #define Require(ok) ((ok) ? (void)0 : Fail(__LINE__))
 
 [[noreturn]] void Fail(int line) {
-  std::fprintf(stderr, "fuzz_pallet_file: check on line %d failed\n", line);
+  std::fprintf(stderr, "fuzz_palette_file: check on line %d failed\n", line);
   std::abort();
 }
 
 const std::string& FilePath() {
   static const std::string path = [] {
-    char templ[] = "/tmp/fuzz_pallet.XXXXXX";
+    char templ[] = "/tmp/fuzz_palette.XXXXXX";
     const int fd = ::mkstemp(templ);
     if (fd < 0) std::abort();
     ::close(fd);
@@ -78,9 +78,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   std::vector<std::string> reported;
   const std::vector<TItemData> items =
-      hb::ReadPalletFile(FilePath(), [&](const std::string& name) { reported.push_back(name); });
+      hb::ReadPaletteFile(FilePath(), [&](const std::string& name) { reported.push_back(name); });
 
-  const hb::IniDocument doc(bytes);
+  const hb::TIniDocument doc(bytes);
   const std::vector<std::string> sections = doc.ReadSections();
   Require(items.size() == sections.size());
   Require(reported == sections);
