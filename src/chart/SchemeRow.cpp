@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <algorithm>
 
+#include "color/QtColor.h"
 #include "color/Swatches.h"
 #include "support/PictureButton.h"
 
@@ -18,8 +19,7 @@ void TSchemeRow::Update(THSVColor hsv) {
     retired_.clear();
     Clear();
     for (int offset : SchemeOffsets(ChosenScheme())) {
-      const TRGBBytes c = SchemeColorAt(hsv, offset);
-      AddColor(QColor(c.R, c.G, c.B));
+      AddColor(QColorOf(SchemeColorAt(hsv, offset)));
     }
     Build();
   } catch (const std::exception&) {
@@ -37,8 +37,7 @@ void TSchemeRow::Recolor(THSVColor hsv) {
   ++rebuilds_;
   try {
     for (std::size_t i = 0; i < offsets.size(); ++i) {
-      const TRGBBytes c = SchemeColorAt(hsv, offsets[i]);
-      SchemeColors[i] = QColor(c.R, c.G, c.B);
+      SchemeColors[i] = QColorOf(SchemeColorAt(hsv, offsets[i]));
       swatches_.Recolor(SchemeSwatches[i], SchemeColors[i]);
     }
   } catch (const std::exception&) {

@@ -22,12 +22,26 @@ const char* const kHexRangeMessage = "000000～FFFFFFの間で指定してくだ
 
 enum Step { kRGB = 2, kHSV, kCMYK, kHexText, kSwatch, kWebSafe, kShown };
 
-void ShowInBoth(TTrackBar* bar, TSpinEdit* spin, int value) {
-  spin->ShowValue(value);
-  bar->ShowPosition(value);
+// Each control of a group and its spin edit show one value, neither telling it as a change.
+template <std::size_t N>
+void ShowGroup(const std::array<TTrackBar*, N>& bars, const std::array<TSpinEdit*, N>& spins,
+               const std::array<int, N>& values) {
+  for (std::size_t i = 0; i < N; ++i) {
+    spins[i]->ShowValue(values[i]);
+    bars[i]->ShowPosition(values[i]);
+  }
 }
 
-void ShowWebSafe(TStatusBar* status, bool webSafe) {
+// The swatch keeps one colour under the mouse too.
+void ShowSwatch(TPictureButton* view, const QColor& color) {
+  view->SetColor(color);
+  view->SetInColor(color);
+  SetColorHint(view, std::string(), nullptr);
+}
+
+// Panel 0 says a web-safe colour, panel 2 its contrast with white and black text.
+void ShowStatus(TStatusBar* status, bool webSafe, TRGBBytes color) {
+  status->SetPanelText(2, QString::fromStdString(ContrastPanelText(color)));
   if (!webSafe) return status->SetPanelText(0, QString());
   if (!status->font().bold()) {
     QFont bold = status->font();
@@ -66,32 +80,25 @@ void TCurrentColor::Show(TColorData c) {
   };
   try {
     step(kRGB);
-    int* components[] = {&c.R, &c.G, &c.B};
-    for (std::size_t i = 0; i < 3; ++i) {
-      int& component = *components[i];
-      if (component < 0 || component > 255) component = c_.rgbSpins[i]->Value();
-      ShowInBoth(c_.rgbBars[i], c_.rgbSpins[i], component);
-    }
+    auto given = [this](int component, std::size_t i) {
+      return component < 0 || component > 255 ? c_.rgbSpins[i]->Value() : component;
+    };
+    c = {given(c.R, 0), given(c.G, 1), given(c.B, 2)};
+    ShowGroup(c_.rgbBars, c_.rgbSpins, {c.R, c.G, c.B});
     // A grey has no hue of its own: it keeps the hue shown before, so the hue
     // slider does not jump while the user darkens or lightens a colour.
     step(kHSV);
     const TShownColor shown = ShownColor(c, c_.hsvBars[0]->Position());
-    const int shownHSV[] = {shown.H, shown.S, shown.V};
-    for (std::size_t i = 0; i < 3; ++i) ShowInBoth(c_.hsvBars[i], c_.hsvSpins[i], shownHSV[i]);
+    ShowGroup(c_.hsvBars, c_.hsvSpins, {shown.H, shown.S, shown.V});
     hsv_ = {HueFromPosition(shown.H), SaturationFromPosition(shown.S), ValueFromPosition(shown.V)};
     step(kCMYK);
-    const int shownCMYK[] = {shown.C, shown.M, shown.Y, shown.K};
-    for (std::size_t i = 0; i < 4; ++i) ShowInBoth(c_.cmykBars[i], c_.cmykSpins[i], shownCMYK[i]);
+    ShowGroup(c_.cmykBars, c_.cmykSpins, {shown.C, shown.M, shown.Y, shown.K});
     step(kHexText);
     c_.hex->setText(QString::fromStdString(shown.Hex));
-    // The swatch keeps one colour under the mouse too.
     step(kSwatch);
-    c_.view->SetColor(QColor(shown.R, shown.G, shown.B));
-    c_.view->SetInColor(c_.view->Color());
-    SetColorHint(c_.view, std::string(), nullptr);
+    ShowSwatch(c_.view, QColor(shown.R, shown.G, shown.B));
     step(kWebSafe);
-    ShowWebSafe(c_.status, shown.WebSafe);
-    c_.status->SetPanelText(2, QString::fromStdString(ContrastPanelText(BytesOf(c_.view->Color()))));
+    ShowStatus(c_.status, shown.WebSafe, {std::uint8_t(c.R), std::uint8_t(c.G), std::uint8_t(c.B)});
     // Several refreshes before the next tick make one rebuild of the scheme swatches.
     step(kShown);
     shown_();
