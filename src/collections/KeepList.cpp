@@ -169,6 +169,10 @@ void TKeepList::SwatchReleased(TPictureButton* swatch, Qt::MouseButton button) {
       QTimer::singleShot(kClickWaitMs, &wait, &QEventLoop::quit);
       wait.exec();
     }
+  } else {
+    // No click can be synthesised here (no XTest, Qt on Wayland): the
+    // swatch's own click handler is called as the click would have.
+    swatch->click();
   }
   disconnect(seen);
   if (!guard) return;

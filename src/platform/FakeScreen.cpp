@@ -62,6 +62,7 @@ bool FakeScreen::SetTopMost(QWindow* window, bool topMost) {
 }
 
 bool FakeScreen::MoveAndClick(QPoint device) {
+  if (!canClick) return false;
   clicks.push_back(device);
   MoveCursor(device);
   if (!deliverClicks || !qobject_cast<QApplication*>(QCoreApplication::instance())) return true;

@@ -22,6 +22,9 @@ class FakeScreen final : public ScreenService {
   // MoveAndClick also posts a left press and release to the widget at the
   // point (device pixels divided by the primary screen's pixel ratio).
   bool deliverClicks = true;
+  // False stands for a display that cannot synthesise a click: MoveAndClick
+  // records nothing and says so.
+  bool canClick = true;
 
   struct TopMostCall {
     QWindow* window;

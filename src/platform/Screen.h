@@ -54,7 +54,8 @@ class ScreenService {
   bool SetTopMost(QWidget* widget, bool topMost);
 
   // Moves the pointer to the point and clicks the left button there, as if
-  // the user had; the click arrives through the event queue.
+  // the user had; the click arrives through the event queue. False when no
+  // click can be synthesised (no XTest, no X display).
   virtual bool MoveAndClick(QPoint device) = 0;
 
   // Where a rectangle of a widget (widget coordinates, logical pixels) lies

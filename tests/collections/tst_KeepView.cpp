@@ -209,6 +209,21 @@ class TestKeepView : public QObject {
     QVERIFY(!w->StatusProgressBar1->isVisible());
   }
 
+  // Where no click can be synthesised (no XTest, Qt on Wayland) the swatch's
+  // own click makes its colour current before the menu opens.
+  void rightReleaseWithoutSynthesisedClick() {
+    auto w = Start(nullptr);
+    w->AddKeepColor("0000FF");
+    w->SetColors(10, 20, 30);
+    screen.canClick = false;
+    QTest::mouseClick(w->KeepButtons()[0], Qt::RightButton, {}, QPoint(3, 3));
+    screen.canClick = true;
+    QVERIFY(screen.clicks.empty());
+    QCOMPARE(w->cmdColorView->Color(), QColor(255, 0, 0));
+    QTRY_VERIFY(w->popupKeep->isVisible());
+    w->popupKeep->hide();
+  }
+
   void otherButtonsOpenNoMenu() {
     auto w = Start(nullptr);
     w->AddKeepColor("0080FF");
