@@ -5,6 +5,7 @@
 
 #include "app/frmMain.h"
 #include "collections/SidePanel.h"
+#include "color/CurrentColor.h"
 #include "support/FindFile.h"
 
 void TfrmMain::WirePalettes() {
@@ -26,7 +27,8 @@ void TfrmMain::WirePalettes() {
           FormMouseWheelDown(this, modifiers, global, handled);
         else
           FormMouseWheelUp(this, modifiers, global, handled);
-      });
+      },
+      [this](const std::string& notice) { CurrentColor->ShowNotice(notice); });
   // A choice of the user, also of the item already chosen (which rebuilds it).
   connect(cmbPalletSelect, &QComboBox::activated, this, [this] { cmbPalletSelectChange(cmbPalletSelect); });
 }

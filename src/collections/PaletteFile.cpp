@@ -10,6 +10,8 @@
 
 namespace hb {
 
+static_assert(kMaxGplFileBytes == kMaxPaletteFileBytes, "one size limit for both palette formats");
+
 std::int32_t PaletteValue(const std::string& Text) { return ParseIniInteger(Text).value_or(0); }
 
 std::vector<TItemData> ReadPaletteFile(const std::string& Path,
@@ -42,6 +44,10 @@ void AppendPalette(std::vector<TPalletData>& List, const std::string& FileName, 
   try {
     report("ファイル【" + FileName + "】処理中...");
     List.push_back({PaletteNameOf(FileName), {}});
+    // Both readers refuse the same size; the view says why a palette is empty.
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(Path + FileName, error);
+    List.back().TooLarge = !error && size > kMaxPaletteFileBytes;
     if (IsGplFileName(FileName)) {
       // A GIMP palette is listed by its Name: line when it has one.
       if (const auto gpl = ReadGplFile(Path + FileName)) {
@@ -56,6 +62,12 @@ void AppendPalette(std::vector<TPalletData>& List, const std::string& FileName, 
   } catch (const std::exception&) {
     // A palette that cannot be read is listed without colours; start-up goes on.
   }
+}
+
+std::string PaletteViewNotice(const TPalletData& Palette, std::size_t Shown) {
+  if (Palette.TooLarge) return "8MBを超えるため読み込めません";
+  if (Palette.Items.size() <= Shown) return {};
+  return "先頭" + std::to_string(Shown) + "色を表示(全" + std::to_string(Palette.Items.size()) + "色)";
 }
 
 bool IsGplFileName(const std::string& FileName) {

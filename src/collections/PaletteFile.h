@@ -22,6 +22,8 @@ struct TItemData {
 struct TPalletData {
   std::string Name;
   std::vector<TItemData> Items;
+  // The file was over the size limit and was not read.
+  bool TooLarge = false;
 };
 
 namespace hb {
@@ -46,6 +48,11 @@ std::vector<TItemData> ReadPaletteFile(const std::string& Path,
 // a palette whose colours fail to read stays listed, without colours.
 void AppendPalette(std::vector<TPalletData>& List, const std::string& FileName, const std::string& Path,
                   const std::function<void(const std::string& Status)>& Report);
+
+// What a palette view tells of a palette it cannot show whole: its file was
+// too large to read, or it holds more colours than the view shows (shown).
+// Empty for a palette shown whole.
+std::string PaletteViewNotice(const TPalletData& Palette, std::size_t Shown);
 
 // Whether a file name ends in ".gpl" (any case): a GIMP palette, read by
 // AppendPalette as such and listed under its Name: line, or its file name.

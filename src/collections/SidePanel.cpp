@@ -49,12 +49,13 @@ void WheelScrollBox(QScrollArea* Box, QPoint MousePos, bool Down) {
 }
 
 TSidePanel::TSidePanel(QObject* parent, const Controls& controls, const TSwatches& swatches, StatusFn status,
-                       WheelFn wheel)
+                       WheelFn wheel, NoticeFn notice)
     : QObject(parent),
       c_(controls),
       swatches_(swatches),
       status_(std::move(status)),
       wheel_(std::move(wheel)),
+      notice_(std::move(notice)),
       pages_(c_.palette) {
   for (QScrollArea* box : {c_.keepBox, c_.paletteBox, c_.historyBox}) {
     const int page = ClientRect(box).height() * 9 / 10;
@@ -83,6 +84,8 @@ void TSidePanel::SelectChange() {
   QComboBox* select = c_.select;
   select->setEnabled(false);
   const int index = select->currentIndex();
+  // The keep and history views show everything they hold.
+  if (index < 2) notice_(std::string());
   if (index == 0) {
     c_.paletteBox->hide();
     c_.keepBox->hide();
@@ -166,6 +169,7 @@ void TSidePanel::BuildPaletteView(const TPalletData* Palette) {
 
     panel->setGeometry(0, 0, panel->width(), std::max(rows, 1) * kSwatchSize);
     box->verticalScrollBar()->setValue(0);
+    notice_(Palette ? PaletteViewNotice(*Palette, kMaxPaletteViewItems) : std::string());
   } catch (const std::exception&) {
     // The view keeps what was built; the cursor and the progress bar recover below.
   }

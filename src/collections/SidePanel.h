@@ -50,8 +50,11 @@ class TSidePanel : public QObject {
   // wheel: one whole notch of the wheel over the window, down or up.
   using StatusFn = std::function<void(const std::string& status)>;
   using WheelFn = std::function<void(bool down, Qt::KeyboardModifiers modifiers, QPoint global)>;
+  // notice: what the view on show cannot show (an empty text when it shows all).
+  using NoticeFn = std::function<void(const std::string& notice)>;
 
-  TSidePanel(QObject* parent, const Controls& controls, const TSwatches& swatches, StatusFn status, WheelFn wheel);
+  TSidePanel(QObject* parent, const Controls& controls, const TSwatches& swatches, StatusFn status, WheelFn wheel,
+             NoticeFn notice);
   ~TSidePanel() override;
 
   std::vector<TPalletData> PalletList;
@@ -84,6 +87,7 @@ class TSidePanel : public QObject {
   const TSwatches& swatches_;
   StatusFn status_;
   WheelFn wheel_;
+  NoticeFn notice_;
   TPaletteFolders paletteFolders_;  // which folder gave each palette name
   TSwatchPages pages_;            // the palette view's pages of rows
   int wheelRemainder_ = 0;  // eighths of a degree not yet making a notch

@@ -153,6 +153,12 @@ void TCurrentColor::SetEnabled(bool enabled) {
   for (QWidget* control : controls) control->setEnabled(enabled);
 }
 
+void TCurrentColor::ShowNotice(const std::string& notice) {
+  if (!notice.empty()) return c_.status->SetPanelText(0, QString::fromStdString(notice));
+  const QColor c = Color();
+  ShowStatus(c_.status, IsWebSafe(c.red(), c.green(), c.blue()), BytesOf(c));
+}
+
 QColor TCurrentColor::Color() const { return c_.view->Color(); }
 
 } // namespace hb

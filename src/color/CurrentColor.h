@@ -59,6 +59,9 @@ class TCurrentColor : public QObject {
   // ends with them counting).
   void SetHooked(bool hooked) { hooked_ = hooked; }
   void SetEnabled(bool enabled);
+  // A notice in the status bar's first panel, where the web-safe indicator
+  // stands; an empty one puts the indicator of the current colour back.
+  void ShowNotice(const std::string& notice);
 
   QColor Color() const;
   // The HSV the track bars show, as whole degrees and percent / 100.

@@ -127,9 +127,32 @@ class TestPaletteFile : public QObject {
     WriteBytes(path, content);
     QVERIFY(hb::ReadPaletteFile(path.toStdString()).empty());
     QCOMPARE(ReadBytes(path).size(), content.size());
+    std::vector<TPalletData> list;
+    hb::AppendPalette(list, "big.hb", dir.path().toStdString() + "/", {});
+    QVERIFY(list.back().TooLarge);
     content.resize(hb::kMaxPaletteFileBytes);
     WriteBytes(path, content);
     QCOMPARE(hb::ReadPaletteFile(path.toStdString()).size(), std::size_t(1));
+    hb::AppendPalette(list, "big.hb", dir.path().toStdString() + "/", {});
+    QVERIFY(!list.back().TooLarge);
+  }
+
+  // What the palette view says of a palette it cannot show whole.
+  void viewNotice_data() {
+    QTest::addColumn<bool>("tooLarge");
+    QTest::addColumn<int>("items");
+    QTest::addColumn<QString>("notice");
+    QTest::newRow("too large") << true << 0 << QString::fromUtf8("8MBを超えるため読み込めません");
+    QTest::newRow("one more than shown") << false << 10001 << QString::fromUtf8("先頭10000色を表示(全10001色)");
+    QTest::newRow("all shown") << false << 10000 << QString();
+    QTest::newRow("empty") << false << 0 << QString();
+  }
+  void viewNotice() {
+    QFETCH(bool, tooLarge);
+    QFETCH(int, items);
+    QFETCH(QString, notice);
+    const TPalletData palette{"P", std::vector<TItemData>(std::size_t(items)), tooLarge};
+    QCOMPARE(QString::fromStdString(hb::PaletteViewNotice(palette, 10000)), notice);
   }
 
   void appendingTellsEachStep() {

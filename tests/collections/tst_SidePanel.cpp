@@ -238,7 +238,9 @@ class TestSidePanel : public QObject {
   }
 
   void largePaletteShowsItsFirstTenThousand() {
+    w->SetColors(1, 2, 3);
     Choose("Huge");
+    QCOMPARE(w->StatusBar1->PanelText(0), QString::fromUtf8("先頭10000色を表示(全10001色)"));
     QCOMPARE(w->PalletButtons().size(), std::size_t(10000));
     QCOMPARE(w->PalletLabels().size(), std::size_t(10000));
     QCOMPARE(w->pnlPallet->height(), 250000);
@@ -252,6 +254,7 @@ class TestSidePanel : public QObject {
     QCOMPARE(w->PalletLabels()[9999]->parentWidget()->width(), w->pnlPallet->width());
     Choose("Odd");
     QCOMPARE(w->pnlPallet->findChildren<QWidget*>().size(), 2 * 2 + 1);
+    QCOMPARE(w->StatusBar1->PanelText(0), QString());
   }
 
   void unknownNameLeavesViewEmpty() {
