@@ -1,6 +1,7 @@
 #include "color/Perceptual.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace hb {
@@ -62,8 +63,17 @@ const TXYZ kWhiteD65{0.3127L / 0.3290L, 1, (1 - 0.3127L - 0.3290L) / 0.3290L};
 const TXYZ kWhiteD50{0.3457L / 0.3585L, 1, (1 - 0.3457L - 0.3585L) / 0.3585L};
 
 long double SRGBToLinear(int c) {
-  const ext s = std::clamp(c, 0, 255) / 255.0L;
-  return s <= 0.04045L ? s / 12.92L : std::pow((s + 0.055L) / 1.055L, 2.4L);
+  // Only 256 inputs: the extended-precision pow is the dearest step of every
+  // conversion here, so each value is worked out once.
+  static const auto table = [] {
+    std::array<ext, 256> t;
+    for (int i = 0; i < 256; ++i) {
+      const ext s = i / 255.0L;
+      t[i] = s <= 0.04045L ? s / 12.92L : std::pow((s + 0.055L) / 1.055L, 2.4L);
+    }
+    return t;
+  }();
+  return table[std::clamp(c, 0, 255)];
 }
 
 TLinearRGB SRGBToLinearRGB(int R, int G, int B) { return {SRGBToLinear(R), SRGBToLinear(G), SRGBToLinear(B)}; }
