@@ -4,12 +4,14 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "color/ColorConvert.h"
+#include "color/Perceptual.h"
 
 namespace {
 
@@ -98,6 +100,56 @@ void BM_HexColorText(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_HexColorText);
+
+void BM_SRGBToOKLab(benchmark::State& state) {
+  const auto& in = TheInputs().rgb;
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const auto& c = in[i++ & (kCount - 1)];
+    benchmark::DoNotOptimize(hb::SRGBToOKLab(c[0], c[1], c[2]));
+  }
+}
+BENCHMARK(BM_SRGBToOKLab);
+
+void BM_SRGBToLabD50(benchmark::State& state) {
+  const auto& in = TheInputs().rgb;
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const auto& c = in[i++ & (kCount - 1)];
+    benchmark::DoNotOptimize(hb::SRGBToLabD50(c[0], c[1], c[2]));
+  }
+}
+BENCHMARK(BM_SRGBToLabD50);
+
+void BM_DeltaE2000(benchmark::State& state) {
+  const auto& in = TheInputs().rgb;
+  std::vector<hb::TLab> labs;
+  for (const auto& c : in) labs.push_back(hb::SRGBToLabD50(c[0], c[1], c[2]));
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const std::size_t k = i++;
+    benchmark::DoNotOptimize(hb::DeltaE2000(labs[k & (kCount - 1)], labs[(k + 1) & (kCount - 1)]));
+  }
+}
+BENCHMARK(BM_DeltaE2000);
+
+// Every 8-bit sRGB colour to OKLab and back, rounded to bytes: "lost" counts
+// the colours that do not come back as themselves.
+void BM_OKLabRoundTripAll(benchmark::State& state) {
+  long lost = 0;
+  for (auto _ : state) {
+    lost = 0;
+    for (int rgb = 0; rgb < 1 << 24; ++rgb) {
+      const int R = rgb >> 16, G = (rgb >> 8) & 255, B = rgb & 255;
+      const hb::TSRGBFloat back = hb::OKLabToSRGB(hb::SRGBToOKLab(R, G, B));
+      if (std::lround(back.R * 255) != R || std::lround(back.G * 255) != G || std::lround(back.B * 255) != B)
+        ++lost;
+    }
+  }
+  state.counters["lost"] = double(lost);
+  state.counters["colours"] = double(1 << 24);
+}
+BENCHMARK(BM_OKLabRoundTripAll)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
 

@@ -59,7 +59,10 @@ void TfrmMain::WireOutput() {
   } codes[] = {{"TB_Out_CssRGB", "CSS rgb()", hb::CssRgbCode},
                {"TB_Out_CssHSL", "CSS hsl()", hb::CssHslCode},
                {"TB_Out_QColor", "Qt QColor()", hb::QColorCode},
-               {"TB_Out_Float", "0～1 の小数 (R, G, B)", hb::FloatTripleCode}};
+               {"TB_Out_Float", "0～1 の小数 (R, G, B)", hb::FloatTripleCode},
+               {"TB_Out_CssOklch", "CSS oklch()", hb::CssOklchCode},
+               {"TB_Out_CssLab", "CSS lab()", hb::CssLabCode},
+               {"TB_Out_CssLch", "CSS lch()", hb::CssLchCode}};
   for (const auto& c : codes) {
     QAction* a = TBSubmenuItem2->addAction(QString::fromUtf8(c.caption));
     a->setObjectName(QString::fromUtf8(c.name));

@@ -4,10 +4,45 @@
 #include <cmath>
 #include <charconv>
 
+#include "color/Perceptual.h"
+
 namespace hb {
 
 namespace {
 int Clamp(int c) { return std::clamp(c, 0, 255); }
+
+// v with the given decimals, half away from zero. to_chars rounds ties to
+// even, so it first writes 60 decimals, which hold every bit of any value
+// here that could lie near a tie, and the rounding is done on those digits.
+std::string Fixed(long double v, int decimals) {
+  char buf[160];
+  const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::fixed, 60);
+  if (res.ec != std::errc()) return "0";
+  std::string digits(buf, res.ptr);
+  const std::size_t point = digits.find('.');
+  bool up = digits[point + decimals + 1] >= '5';
+  digits.resize(point + decimals + 1);
+  if (decimals == 0) digits.pop_back();
+  for (std::size_t i = digits.size(); up && i-- > 0;) {
+    if (digits[i] == '.') continue;
+    if (digits[i] < '9') {
+      ++digits[i];
+      up = false;
+    } else {
+      digits[i] = '0';
+    }
+  }
+  if (up) digits.insert(digits.begin(), '1');
+  const bool zero = digits.find_first_not_of("0.") == std::string::npos;
+  return v < 0 && !zero ? "-" + digits : digits;
+}
+
+// The hue as written beside a chroma already written: none for a grey.
+std::string HueText(long double h, const std::string& chroma) {
+  if (chroma.find_first_not_of("0.") == std::string::npos) return Fixed(0, 2);
+  const std::string text = Fixed(h, 2);
+  return text == "360.00" ? Fixed(0, 2) : text;
+}
 } // namespace
 
 std::string CssRgbCode(int R, int G, int B) {
@@ -50,6 +85,23 @@ std::string FloatTripleCode(int R, int G, int B) {
     text.append(buf, end);
   }
   return text;
+}
+
+std::string CssOklchCode(int R, int G, int B) {
+  const TLCh c = ToLCh(SRGBToOKLab(R, G, B));
+  const std::string chroma = Fixed(c.C, 4);
+  return "oklch(" + Fixed(c.L * 100, 2) + "% " + chroma + " " + HueText(c.h, chroma) + ")";
+}
+
+std::string CssLabCode(int R, int G, int B) {
+  const TLab c = SRGBToLabD50(R, G, B);
+  return "lab(" + Fixed(c.L, 2) + " " + Fixed(c.a, 2) + " " + Fixed(c.b, 2) + ")";
+}
+
+std::string CssLchCode(int R, int G, int B) {
+  const TLCh c = ToLCh(SRGBToLabD50(R, G, B));
+  const std::string chroma = Fixed(c.C, 2);
+  return "lch(" + Fixed(c.L, 2) + " " + chroma + " " + HueText(c.h, chroma) + ")";
 }
 
 } // namespace hb

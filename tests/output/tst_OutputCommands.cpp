@@ -91,6 +91,12 @@ class TestOutputCommands : public QObject {
                             << "QColor(5, 60, 255)";
     QTest::newRow("floats") << QColor(255, 128, 0) << QString() << QStringList{"TB_Out_Float"}
                             << "1.000, 0.502, 0.000";
+    QTest::newRow("CSS oklch") << QColor(255, 0, 0) << QString() << QStringList{"TB_Out_CssOklch"}
+                               << "oklch(62.80% 0.2577 29.23)";
+    QTest::newRow("CSS lab") << QColor(255, 0, 0) << QString() << QStringList{"TB_Out_CssLab"}
+                             << "lab(54.29 80.80 69.89)";
+    QTest::newRow("CSS lch") << QColor(255, 0, 0) << QString() << QStringList{"TB_Out_CssLch"}
+                             << "lch(54.29 106.84 40.86)";
     QTest::newRow("VB typed multi-byte") << QColor(1, 2, 3) << QString::fromUtf8("表ソ12AB") << vb
                                          << QString::fromUtf8("&H00AB12表ソ&");
   }
@@ -116,13 +122,14 @@ class TestOutputCommands : public QObject {
     }
   }
 
-  // The four codes follow the existing items of the clipboard submenu, visible.
+  // The codes follow the existing items of the clipboard submenu, visible.
   void newCodesAfterExistingItems() {
     const QList<QAction*> items = w->TBSubmenuItem2->actions();
     QStringList names;
     for (QAction* a : items) names << a->objectName();
     QCOMPARE(names, (QStringList{"TBItem1", "TBItem2", "TBItem4", "TBItem5", "TBItem6", "TB_Out_CssRGB",
-                                 "TB_Out_CssHSL", "TB_Out_QColor", "TB_Out_Float"}));
+                                 "TB_Out_CssHSL", "TB_Out_QColor", "TB_Out_Float", "TB_Out_CssOklch",
+                                 "TB_Out_CssLab", "TB_Out_CssLch"}));
     for (int i = 5; i < items.size(); ++i) QVERIFY(items[i]->isVisible());
   }
 
