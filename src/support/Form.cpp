@@ -15,9 +15,13 @@ QFont WindowFont() {
     const QStringList standIns{QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"),
                                QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic"),
                                QStringLiteral("TakaoPGothic")};
-    if (QFontDatabase::hasFamily(wanted)) return wanted;
+    // The installed families, read once: QFontDatabase::hasFamily runs each
+    // name through fontconfig's whole rule set first, several milliseconds a name.
+    const QStringList installed = QFontDatabase::families();
+    auto has = [&](const QString& name) { return installed.contains(name, Qt::CaseInsensitive); };
+    if (has(wanted)) return wanted;
     for (const QString& standIn : standIns)
-      if (QFontDatabase::hasFamily(standIn)) return standIn;
+      if (has(standIn)) return standIn;
     // None installed: whatever fontconfig offers for Japanese.
     QFont::insertSubstitutions(wanted, standIns);
     return wanted;
