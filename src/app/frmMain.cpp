@@ -14,11 +14,13 @@
 #include "app/AppStyle.h"
 #include "chart/HSVColorChart.h"
 #include "collections/SidePanel.h"
+#include "editor/frmEditor.h"  // the windows made on first use, freed with this one
 #include "platform/ScreenCursor.h"
 #include "platform/Shell.h"
 #include "settings/AppPaths.h"
 #include "support/FindFile.h"
 #include "support/ProcessPending.h"
+#include "support/frmVersion.h"
 
 TfrmMain* frmMain = nullptr;
 

@@ -9,8 +9,6 @@
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
 #include "capture/frmCaption.h"
-#include "editor/frmEditor.h"
-#include "support/frmVersion.h"
 
 int main(int argc, char** argv) {
   // 1. The command line is not read by the program itself.
@@ -35,14 +33,11 @@ int main(int argc, char** argv) {
   // 3.
   QCoreApplication::setApplicationName(QStringLiteral("Huebrook"));
 
-  // 4. The main window first: its creation runs the start-up sequence.
+  // 4. The main window first: its creation runs the start-up sequence. The
+  // version dialog and the palette editor are made when first opened
+  // (TfrmMain::VersionWindow, EditorWindow).
   auto* mainWindow = new TfrmMain;
   mainWindow->AttachStillCapture(new TfrmCaption(mainWindow));
-  // Windows of their own rather than children of the main window, which is
-  // disabled while they are open; they live until the program ends.
-  TfrmVersion version;
-  TfrmEditor editor;
-  mainWindow->AttachSecondaryWindows(&version, &editor);
 
   // 5.
   splash->close();
