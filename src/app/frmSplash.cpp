@@ -12,7 +12,9 @@ TfrmSplash::TfrmSplash(QWidget* parent) : hb::TForm(parent) {
   frmSplash = this;
   setObjectName(QStringLiteral("frmSplash"));
   setWindowTitle(QStringLiteral("Huebrook"));
-  SetFixedFrame(QSize(398, 195), hb::TFrame::Bare);
+  // Its status line takes the application's font, set once the picture is
+  // on the screen (main.cpp).
+  SetFixedFrame(QSize(398, 195), hb::TFrame::Bare, false);
   QPalette p = palette();
   p.setColor(QPalette::Window, Qt::white);
   setPalette(p);

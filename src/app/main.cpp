@@ -14,21 +14,25 @@ int main(int argc, char** argv) {
   // 1. The command line is not read by the program itself.
   QApplication app(argc, argv);
   hb::InstallAppStyle();
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+
+  // 2. The splash is painted before anything else runs, the fonts included:
+  // its picture needs none, and its status line is empty until the main
+  // window is being made.
+  auto* splash = new TfrmSplash;
+  splash->show();
+  QCoreApplication::processEvents();
+  splash->repaint();
+
   // Menus, hints and message boxes are windows of their own: give them the
   // windows' font too, rather than a second Japanese font of the desktop's.
+  // The splash, which has no font of its own, takes it here.
   QApplication::setFont(hb::WindowFont());
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
   // Qt's own texts (the file dialogs' columns and buttons, the edit boxes'
   // menus) in Japanese like the rest of the program, whatever the locale.
   QTranslator qtTexts;
   if (qtTexts.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QCoreApplication::installTranslator(&qtTexts);
-
-  // 2. The splash is painted before anything else runs.
-  auto* splash = new TfrmSplash;
-  splash->show();
-  QCoreApplication::processEvents();
-  splash->repaint();
 
   // 3.
   QCoreApplication::setApplicationName(QStringLiteral("Huebrook"));

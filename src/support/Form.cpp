@@ -31,7 +31,7 @@ QFont WindowFont() {
   return font;
 }
 
-void TForm::SetFixedFrame(QSize Size, TFrame Frame) {
+void TForm::SetFixedFrame(QSize Size, TFrame Frame, bool WindowsFont) {
   Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint;
   switch (Frame) {
     case TFrame::Minimizable:
@@ -46,7 +46,7 @@ void TForm::SetFixedFrame(QSize Size, TFrame Frame) {
   }
   setWindowFlags(flags);
   setFixedSize(Size);
-  setFont(WindowFont());
+  if (WindowsFont) setFont(WindowFont());
 }
 
 void TForm::FormShow(QObject*) {}

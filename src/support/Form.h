@@ -28,8 +28,11 @@ class TForm : public QWidget {
   virtual void FormShow(QObject* Sender);
   virtual void FormCloseQuery(QObject* Sender, bool& CanClose);
 
-  // A window of one size, with the windows' font and the frame's buttons.
-  void SetFixedFrame(QSize Size, TFrame Frame);
+  // A window of one size, with the frame's buttons and, unless told not to,
+  // the windows' font. Looking that font up starts fontconfig, tens of
+  // milliseconds: the splash is painted before, and takes the same font from
+  // the application afterwards.
+  void SetFixedFrame(QSize Size, TFrame Frame, bool WindowsFont = true);
 
  protected:
   void showEvent(QShowEvent* event) override;
