@@ -97,11 +97,15 @@ struct Run {
   double selectorMs = -1, editorMs = -1;
 };
 
-void Click(Display* display, Window window, int x, int y) {
+// A left click at (x, y) of window; *pressed tells when the button went down.
+void Click(Display* display, Window window, int x, int y, Clock::time_point* pressed) {
   Window child;
   int rx = 0, ry = 0;
   XTranslateCoordinates(display, window, DefaultRootWindow(display), x, y, &rx, &ry, &child);
   XTestFakeMotionEvent(display, -1, rx, ry, 0);
+  XSync(display, False);
+  usleep(50 * 1000);  // the pointer is over the control before the press, as a hand would have it
+  *pressed = Clock::now();
   XTestFakeButtonEvent(display, 1, True, 0);
   XTestFakeButtonEvent(display, 1, False, 0);
   XSync(display, False);
@@ -115,14 +119,15 @@ void PressKey(Display* display, KeySym key) {
 }
 
 // Waits until the window that *slot names is mapped and its pixel (x, y)
-// shows colour (any colour but black when colour is -1); the time from start.
+// shows colour; the time from start. Qt's windows have no background of their
+// own: until painted, they show what lies under them.
 double TimeToPaint(Display* display, Maps& maps, Window Maps::*slot, int x, int y, long colour,
                    Clock::time_point start, Clock::time_point deadline) {
   while (Clock::now() < deadline) {
     maps.Read(display);
     if (const Window w = maps.*slot) {
       const long p = PixelAt(display, w, x, y);
-      if (colour < 0 ? p > 0 : p == colour) return Ms(start, Clock::now());
+      if (p == colour) return Ms(start, Clock::now());
     }
     usleep(200);
   }
@@ -155,19 +160,20 @@ Run StartOnce(Display* display, const char* program) {
   run.peakMb = PeakRssKb(pid) / 1024.0;
 
   if (maps.splash && maps.main) {
-    // The selector: below the side panel's caption; its list drops over it.
+    // The selector: below the side panel's caption. Its list drops over it,
+    // the chosen first item in the highlight colour.
     maps.popup = 0;
-    Clock::time_point t = Clock::now();
-    Click(display, maps.main, 318, 76);
-    run.selectorMs = TimeToPaint(display, maps, &Maps::popup, 4, 4, -1, t, t + std::chrono::seconds(5));
+    Clock::time_point t;
+    Click(display, maps.main, 318, 76, &t);
+    run.selectorMs = TimeToPaint(display, maps, &Maps::popup, 4, 4, 0x308CC6, t, t + std::chrono::seconds(5));
     usleep(100 * 1000);
     PressKey(display, XK_Escape);
     usleep(200 * 1000);
-    // The editor's toolbar command, second on the toolbar; the editor's
-    // notice panel is its face colour once painted.
-    t = Clock::now();
-    Click(display, maps.main, 120, 13);
-    run.editorMs = TimeToPaint(display, maps, &Maps::editor, 5, 440, -1, t, t + std::chrono::seconds(5));
+    // The editor's toolbar command, second on the toolbar. The editor's
+    // notice panel, once painted, is the face colour, which the HSV chart
+    // under it never shows.
+    Click(display, maps.main, 120, 13, &t);
+    run.editorMs = TimeToPaint(display, maps, &Maps::editor, 5, 440, 0xEFEFEF, t, t + std::chrono::seconds(5));
     usleep(100 * 1000);
   }
   kill(pid, SIGTERM);

@@ -4,15 +4,20 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <thread>
 
 #include "app/AppStyle.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
 #include "capture/frmCaption.h"
+#include "support/Form.h"
 
 int main(int argc, char** argv) {
   // 1. The command line is not read by the program itself.
   QApplication app(argc, argv);
+  // The windows' font is looked up on a second thread while this one makes
+  // and paints the splash, which needs no font.
+  std::thread fontLookup([] { hb::WindowFont(); });
   hb::InstallAppStyle();
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
 
@@ -28,6 +33,7 @@ int main(int argc, char** argv) {
   // windows' font too, rather than a second Japanese font of the desktop's.
   // The splash, which has no font of its own, takes it here.
   QApplication::setFont(hb::WindowFont());
+  fontLookup.join();
   // Qt's own texts (the file dialogs' columns and buttons, the edit boxes'
   // menus) in Japanese like the rest of the program, whatever the locale.
   QTranslator qtTexts;

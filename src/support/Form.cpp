@@ -16,7 +16,7 @@ QFont WindowFont() {
                                QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic"),
                                QStringLiteral("TakaoPGothic")};
     // The installed families, read once: QFontDatabase::hasFamily runs each
-    // name through fontconfig's whole rule set first, several milliseconds a name.
+    // name through fontconfig's whole rule set first.
     const QStringList installed = QFontDatabase::families();
     auto has = [&](const QString& name) { return installed.contains(name, Qt::CaseInsensitive); };
     if (has(wanted)) return wanted;

@@ -7,7 +7,10 @@
 namespace hb {
 
 // The windows' font at 12 pixels: "ＭＳ Ｐゴシック" when installed, else the
-// first installed of its Japanese stand-ins (IPA P Gothic first).
+// first installed of its Japanese stand-ins (IPA P Gothic first). The first
+// call starts fontconfig and reads the installed fonts, tens of milliseconds;
+// it may be made on another thread (Qt's font database is thread-safe), and
+// a call made meanwhile waits for it.
 QFont WindowFont();
 
 // What a window's frame offers besides its title; none of them can be
