@@ -305,6 +305,7 @@ class TfrmMain : public hb::TForm {
   void WireOutput();
   void WireKeep();
   void ReadKeepSettings();
+  void PrepareFirstPaint();
 
   hb::TKeepList* keepList_ = nullptr;
   hb::TColorHistory* history_ = nullptr;
