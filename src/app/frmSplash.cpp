@@ -5,6 +5,7 @@
 #include <QScreen>
 
 #include "app/frmMain.h"
+#include "support/RawPicture.h"
 
 TfrmSplash* frmSplash = nullptr;
 
@@ -21,7 +22,7 @@ TfrmSplash::TfrmSplash(QWidget* parent) : hb::TForm(parent) {
   setAutoFillBackground(true);
 
   auto* picture = new QLabel(this);
-  picture->setPixmap(QPixmap(QStringLiteral(":/splash.png")));
+  picture->setPixmap(QPixmap::fromImage(hb::RawPicture(QStringLiteral(":/splash.raw"))));
   picture->setGeometry(0, 0, 400, 200);
 
   lblStatus = new QLabel(this);

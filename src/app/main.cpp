@@ -11,6 +11,7 @@
 #include "app/frmSplash.h"
 #include "capture/frmCaption.h"
 #include "support/Form.h"
+#include "support/RawPicture.h"
 
 int main(int argc, char** argv) {
   // 1. The command line is not read by the program itself.
@@ -19,7 +20,7 @@ int main(int argc, char** argv) {
   // and paints the splash, which needs no font.
   std::thread fontLookup([] { hb::WindowFont(); });
   hb::InstallAppStyle();
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+  QApplication::setWindowIcon(QIcon(QPixmap::fromImage(hb::RawPicture(QStringLiteral(":/icon.raw")))));
 
   // 2. The splash is painted before anything else runs, the fonts included:
   // its picture needs none, and its status line is empty until the main
