@@ -4,21 +4,28 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <future>
 #include <thread>
 
 #include "app/AppStyle.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
 #include "capture/frmCaption.h"
+#include "platform/FontConfig.h"
 #include "support/Form.h"
 #include "support/RawPicture.h"
 
 int main(int argc, char** argv) {
+  // fontconfig starts on a second thread while this one connects to the
+  // display; the windows' font is then looked up there while this one makes
+  // and paints the splash, which needs no font.
+  auto fontConfig = std::async(std::launch::async, hb::LoadFontConfig);
   // 1. The command line is not read by the program itself.
   QApplication app(argc, argv);
-  // The windows' font is looked up on a second thread while this one makes
-  // and paints the splash, which needs no font.
-  std::thread fontLookup([] { hb::WindowFont(); });
+  std::thread fontLookup([&fontConfig] {
+    fontConfig.wait();
+    hb::WindowFont();
+  });
   hb::InstallAppStyle();
   QApplication::setWindowIcon(QIcon(QPixmap::fromImage(hb::RawPicture(QStringLiteral(":/icon.raw")))));
 
