@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  libjpeg62-turbo-dev
+  libjpeg62-turbo-dev libfontconfig-dev
   libx11-dev libxfixes-dev libxtst-dev libxi-dev
   libbenchmark-dev
   fonts-ipafont-gothic qt6-translations-l10n

@@ -14,11 +14,13 @@
 #include "app/AppStyle.h"
 #include "chart/HSVColorChart.h"
 #include "collections/SidePanel.h"
+#include "editor/frmEditor.h"  // the windows made on first use, freed with this one
 #include "platform/ScreenCursor.h"
 #include "platform/Shell.h"
 #include "settings/AppPaths.h"
 #include "support/FindFile.h"
 #include "support/ProcessPending.h"
+#include "support/frmVersion.h"
 
 TfrmMain* frmMain = nullptr;
 
@@ -107,13 +109,17 @@ void TfrmMain::FormCreate(QObject*) {
   StatusText = "キープデータ読み込み...";
   ReadKeepSettings();
 
-  // 10.
+  // 10. The last status stays half a second. This window is hidden all the
+  // while: its chart (11) is painted and its first paint prepared during
+  // the pause, which ends on a window ready to show.
   StatusText = "設定完了...";
-  std::this_thread::sleep_for(std::chrono::milliseconds(500));
-  hb::ProcessPending();
+  const auto pauseEnd = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
 
   // 11. The HSV chart, painted once.
   THSVColorChart::DrawChart(imgHSV);
+  PrepareFirstPaint();
+  std::this_thread::sleep_until(pauseEnd);
+  hb::ProcessPending();
 
   // 12.
   HookChangeEvents(true);
@@ -130,6 +136,15 @@ void TfrmMain::FormCreate(QObject*) {
 
   // 14. The history timer.
   timHistory->SetEnabled(true);
+}
+
+void TfrmMain::PrepareFirstPaint() {
+  // Drawn once off the screen, every caption's glyphs are in the font
+  // engines' caches and every control is polished; the native window is
+  // made but not mapped.
+  QImage scratch(size(), QImage::Format_RGB32);
+  render(&scratch);
+  winId();
 }
 
 // ---- Toolbar commands -------------------------------------------------------

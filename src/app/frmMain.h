@@ -5,8 +5,10 @@
 // feature's class; the features know nothing of it. Its methods are defined
 // in src/app, one file per feature; this header is organised the same way.
 
+#include <QPointer>
 #include <QWidget>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -66,6 +68,12 @@ class TfrmMain : public hb::TForm {
   // Connects the two windows, created hidden, to this one: they disable and
   // enable it, and the editor reads the kept colours through KeepColors.
   void AttachSecondaryWindows(TfrmVersion* Version, TfrmEditor* Editor);
+  // The windows the toolbar opens. Unless some were attached, each is made
+  // and attached the first time it is asked for, and lives as long as this
+  // window: most runs are one pick and never open them, so start-up does
+  // not make them.
+  TfrmVersion* VersionWindow();
+  TfrmEditor* EditorWindow();
 
   // ---- Current colour (frmMainColor.cpp) ----------------------------------------
   hb::TCurrentColor* CurrentColor = nullptr;
@@ -297,9 +305,16 @@ class TfrmMain : public hb::TForm {
   void WireOutput();
   void WireKeep();
   void ReadKeepSettings();
+  void PrepareFirstPaint();
 
   hb::TKeepList* keepList_ = nullptr;
   hb::TColorHistory* history_ = nullptr;
+  // The secondary windows attached, and those made here (windows of their
+  // own, not children: this window is disabled while they are open).
+  QPointer<TfrmVersion> version_;
+  QPointer<TfrmEditor> editor_;
+  std::unique_ptr<TfrmVersion> ownVersion_;
+  std::unique_ptr<TfrmEditor> ownEditor_;
 };
 
 // The one main window; set as soon as its construction starts.

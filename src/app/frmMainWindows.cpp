@@ -9,14 +9,30 @@
 
 void TfrmMain::TBItem3Click(QObject*) {
   // The dialog disables this window itself while it shows.
-  if (frmVersion) frmVersion->show();
+  VersionWindow()->show();
 }
 
 void TfrmMain::TB_PlugInEditorClick(QObject*) {
-  if (!frmEditor) return;
-  frmEditor->show();
-  frmEditor->raise();
+  TfrmEditor* editor = EditorWindow();
+  editor->show();
+  editor->raise();
   setEnabled(false);
+}
+
+TfrmVersion* TfrmMain::VersionWindow() {
+  if (!version_) {
+    ownVersion_ = std::make_unique<TfrmVersion>();
+    AttachSecondaryWindows(ownVersion_.get(), nullptr);
+  }
+  return version_;
+}
+
+TfrmEditor* TfrmMain::EditorWindow() {
+  if (!editor_) {
+    ownEditor_ = std::make_unique<TfrmEditor>();
+    AttachSecondaryWindows(nullptr, ownEditor_.get());
+  }
+  return editor_;
 }
 
 void TfrmMain::AttachSecondaryWindows(TfrmVersion* Version, TfrmEditor* Editor) {
@@ -24,8 +40,12 @@ void TfrmMain::AttachSecondaryWindows(TfrmVersion* Version, TfrmEditor* Editor) 
   auto enable = [self](bool Enabled) {
     if (self) self->setEnabled(Enabled);
   };
-  if (Version) Version->EnableMainWindow = enable;
+  if (Version) {
+    version_ = Version;
+    Version->EnableMainWindow = enable;
+  }
   if (Editor) {
+    editor_ = Editor;
     Editor->EnableMainWindow = enable;
     Editor->KeepColors = [self] { return self ? self->KeepColors() : std::vector<std::uint32_t>{}; };
   }

@@ -5,6 +5,7 @@
 #include <QScreen>
 
 #include "app/frmMain.h"
+#include "support/RawPicture.h"
 
 TfrmSplash* frmSplash = nullptr;
 
@@ -12,14 +13,16 @@ TfrmSplash::TfrmSplash(QWidget* parent) : hb::TForm(parent) {
   frmSplash = this;
   setObjectName(QStringLiteral("frmSplash"));
   setWindowTitle(QStringLiteral("Huebrook"));
-  SetFixedFrame(QSize(398, 195), hb::TFrame::Bare);
+  // Its status line takes the application's font, set once the picture is
+  // on the screen (main.cpp).
+  SetFixedFrame(QSize(398, 195), hb::TFrame::Bare, false);
   QPalette p = palette();
   p.setColor(QPalette::Window, Qt::white);
   setPalette(p);
   setAutoFillBackground(true);
 
   auto* picture = new QLabel(this);
-  picture->setPixmap(QPixmap(QStringLiteral(":/splash.png")));
+  picture->setPixmap(QPixmap::fromImage(hb::RawPicture(QStringLiteral(":/splash.raw"))));
   picture->setGeometry(0, 0, 400, 200);
 
   lblStatus = new QLabel(this);

@@ -25,10 +25,14 @@ void THSVColorChart::DrawChart(QImage& image, int height) {
     if (top >= rows) break;
     const int bottom = std::min(top + 3, rows);
     const double s = b == 0 ? 0.0 : static_cast<double>(static_cast<long double>(b) / n);
+    // The strip's rows, looked up once: each scanLine() call checks whether
+    // the image must be detached.
+    QRgb* strip[3] = {};
+    for (int y = top; y < bottom; ++y) strip[y - top] = reinterpret_cast<QRgb*>(image.scanLine(y));
     for (int x = 0; x < columns; ++x) {
       const hb::TRGBBytes c = hb::TColorConvert::HSVToRGB(x, s, 1.0);
       const QRgb pixel = qRgb(c.R, c.G, c.B);
-      for (int y = top; y < bottom; ++y) reinterpret_cast<QRgb*>(image.scanLine(y))[x] = pixel;
+      for (int y = top; y < bottom; ++y) strip[y - top][x] = pixel;
     }
   }
 }

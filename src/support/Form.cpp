@@ -15,9 +15,13 @@ QFont WindowFont() {
     const QStringList standIns{QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"),
                                QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic"),
                                QStringLiteral("TakaoPGothic")};
-    if (QFontDatabase::hasFamily(wanted)) return wanted;
+    // The installed families, read once: QFontDatabase::hasFamily runs each
+    // name through fontconfig's whole rule set first.
+    const QStringList installed = QFontDatabase::families();
+    auto has = [&](const QString& name) { return installed.contains(name, Qt::CaseInsensitive); };
+    if (has(wanted)) return wanted;
     for (const QString& standIn : standIns)
-      if (QFontDatabase::hasFamily(standIn)) return standIn;
+      if (has(standIn)) return standIn;
     // None installed: whatever fontconfig offers for Japanese.
     QFont::insertSubstitutions(wanted, standIns);
     return wanted;
@@ -27,7 +31,7 @@ QFont WindowFont() {
   return font;
 }
 
-void TForm::SetFixedFrame(QSize Size, TFrame Frame) {
+void TForm::SetFixedFrame(QSize Size, TFrame Frame, bool WindowsFont) {
   Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint;
   switch (Frame) {
     case TFrame::Minimizable:
@@ -42,7 +46,7 @@ void TForm::SetFixedFrame(QSize Size, TFrame Frame) {
   }
   setWindowFlags(flags);
   setFixedSize(Size);
-  setFont(WindowFont());
+  if (WindowsFont) setFont(WindowFont());
 }
 
 void TForm::FormShow(QObject*) {}

@@ -1,6 +1,7 @@
 #include "support/TrackBar.h"
 
 #include <QPainter>
+#include <QPixmapCache>
 #include <QStyleOptionSlider>
 #include <QWheelEvent>
 
@@ -57,13 +58,32 @@ void TTrackBar::paintEvent(QPaintEvent*) {
                         option.palette.color(QPalette::Window).rgba()};
     if (ticks_.isNull() || !(look == tickLook_)) {
       tickLook_ = look;
-      ticks_ = QPixmap(size() * look.pixelRatio);
-      ticks_.setDevicePixelRatio(look.pixelRatio);
-      ticks_.fill(Qt::transparent);
-      QPainter ticksPainter(&ticks_);
-      QStyleOptionSlider ticksOption = option;
-      ticksOption.subControls = QStyle::SC_SliderTickmarks;
-      style()->drawComplexControl(QStyle::CC_Slider, &ticksOption, &ticksPainter, this);
+      // Bars of one look share their ticks: the main window's ten bars have four.
+      const QString key = QStringLiteral("hb-ticks-%1x%2@%3:%4-%5/%6/%7/%8:%9%10%11%12:%13")
+                              .arg(look.size.width())
+                              .arg(look.size.height())
+                              .arg(look.pixelRatio)
+                              .arg(look.minimum)
+                              .arg(look.maximum)
+                              .arg(look.tickInterval)
+                              .arg(look.singleStep)
+                              .arg(look.pageStep)
+                              .arg(look.tickPosition)
+                              .arg(look.orientation)
+                              .arg(look.direction)
+                              .arg(int(look.upsideDown))
+                              .arg(look.window, 0, 16);
+      if (!QPixmapCache::find(key, &ticks_)) {
+        ticks_ = QPixmap(size() * look.pixelRatio);
+        ticks_.setDevicePixelRatio(look.pixelRatio);
+        ticks_.fill(Qt::transparent);
+        QPainter ticksPainter(&ticks_);
+        QStyleOptionSlider ticksOption = option;
+        ticksOption.subControls = QStyle::SC_SliderTickmarks;
+        style()->drawComplexControl(QStyle::CC_Slider, &ticksOption, &ticksPainter, this);
+        ticksPainter.end();
+        QPixmapCache::insert(key, ticks_);
+      }
     }
     painter.drawPixmap(0, 0, ticks_);
   }

@@ -21,6 +21,8 @@
 #include "app/frmMain.h"
 #include "color/CurrentColor.h"
 #include "app/frmSplash.h"
+#include "editor/frmEditor.h"
+#include "support/frmVersion.h"
 #include "capture/ScreenColorPicker.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Shell.h"
@@ -619,6 +621,35 @@ class TestFrmMain : public QObject {
     hb::SetShellOpenHandlerForTesting(nullptr);
     QCOMPARE(opened.size(), 1);
     QCOMPARE(opened[0], QUrl::fromLocalFile(page));
+  }
+
+  // Start-up makes neither the version dialog nor the editor; the toolbar
+  // makes each when first opened, and opens the same window after.
+  void secondaryWindowsMadeOnFirstUse_data() {
+    QTest::addColumn<QString>("command");
+    QTest::newRow("version dialog") << "TBItem3";
+    QTest::newRow("palette editor") << "TB_PlugInEditor";
+  }
+  void secondaryWindowsMadeOnFirstUse() {
+    QFETCH(QString, command);
+    auto made = [&]() -> QWidget* {
+      if (command == "TBItem3") return frmVersion;
+      return frmEditor;
+    };
+    QCOMPARE(made(), nullptr);
+    QAction* open = w->findChild<QAction*>(command);
+    QVERIFY(open);
+    open->trigger();
+    QWidget* first = made();
+    QVERIFY(first && first->isVisible());
+    QVERIFY(!w->isEnabled());  // disabled while it is open, enabled when it closes
+    first->close();
+    QVERIFY(w->isEnabled());
+    open->trigger();
+    QCOMPARE(made(), first);
+    QVERIFY(first->isVisible());
+    first->close();
+    QVERIFY(w->isEnabled());
   }
 
   void exitClosesTheWindow() {

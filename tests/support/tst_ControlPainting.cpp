@@ -10,6 +10,7 @@
 
 #include "support/GroupBox.h"
 #include "support/PictureButton.h"
+#include "support/RawPicture.h"
 #include "support/StatusBar.h"
 #include "support/TrackBar.h"
 
@@ -62,6 +63,26 @@ class TestControlPainting : public QObject {
   Q_OBJECT
 
  private slots:
+  // The pictures compiled in as raw pixels are their PNGs' pixels, in the
+  // format the PNGs read as; anything else reads as no picture.
+  void rawPictureIsItsPng_data() {
+    QTest::addColumn<QString>("raw");
+    QTest::addColumn<QString>("png");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("splash") << ":/splash.raw" << ":/splash.png" << QSize(400, 200);
+    QTest::newRow("window icon") << ":/icon.raw" << ":/icon.png" << QSize(256, 256);
+    QTest::newRow("a PNG is no raw picture") << ":/splash.png" << "" << QSize(0, 0);
+    QTest::newRow("missing") << ":/none.raw" << "" << QSize(0, 0);
+  }
+  void rawPictureIsItsPng() {
+    QFETCH(QString, raw);
+    QFETCH(QString, png);
+    QFETCH(QSize, size);
+    const QImage picture = hb::RawPicture(raw);
+    QCOMPARE(picture.size(), size);
+    if (!png.isEmpty()) QCOMPARE(picture, QImage(png));
+  }
+
   // Whatever changed since the ticks were cached, the track bar shows what a
   // plain slider shows.
   void trackBarLikeAPlainSlider_data() {

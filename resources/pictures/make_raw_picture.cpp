@@ -1,0 +1,38 @@
+// Writes a picture's pixels as a decoder leaves them in memory, for the
+// pictures every start shows first (the splash, the window icon): compiled in
+// uncompressed, they are used in place, with nothing to decode.
+// Layout (native byte order): "HBRP", width, height, QImage::Format, bytes per
+// line, each a 32-bit unsigned integer; then the rows.
+// Usage: make_raw_picture <picture.png> <output>
+
+#include <QFile>
+#include <QImage>
+#include <cstdint>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: %s <picture.png> <output>\n", argv[0]);
+    return 2;
+  }
+  const QImage image(QString::fromLocal8Bit(argv[1]));
+  if (image.isNull() || image.depth() != 32) {
+    std::fprintf(stderr, "%s: not a 32-bit picture once read\n", argv[1]);
+    return 1;
+  }
+  QFile out(QString::fromLocal8Bit(argv[2]));
+  if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    std::fprintf(stderr, "%s: cannot write\n", argv[2]);
+    return 1;
+  }
+  const std::uint32_t header[5] = {0x50524248u /* "HBRP" */, std::uint32_t(image.width()),
+                                   std::uint32_t(image.height()), std::uint32_t(image.format()),
+                                   std::uint32_t(image.bytesPerLine())};
+  bool ok = out.write(reinterpret_cast<const char*>(header), sizeof header) == qint64(sizeof header);
+  ok = ok && out.write(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()) == image.sizeInBytes();
+  if (!ok || !out.flush()) {
+    std::fprintf(stderr, "%s: cannot write\n", argv[2]);
+    return 1;
+  }
+  return 0;
+}

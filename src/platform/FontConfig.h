@@ -1,0 +1,13 @@
+#pragma once
+// fontconfig's start: reading its configuration files and font caches, most
+// of what the first font look-up costs, done ahead of Qt.
+
+namespace hb {
+
+// Loads fontconfig's configuration and fonts, once; any thread may call it.
+// Qt's font database, populated later, finds them loaded. It must be done
+// before Qt first asks for a font: two threads loading at once would each
+// load everything.
+void LoadFontConfig();
+
+} // namespace hb
