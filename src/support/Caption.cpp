@@ -1,5 +1,7 @@
 #include "support/Caption.h"
 
+#include <algorithm>
+
 #include <QFontMetrics>
 #include <QLabel>
 
@@ -22,15 +24,25 @@ QLabel* MakeCaption(QWidget* parent, const QString& text, const QColor& color, i
 
 QFont FontOfLineHeight(QFont font, int lineHeight) {
   // A family's line is taller than its pixel size by a share of its own, so
-  // the size is found by measuring rather than worked out.
-  int best = 1;
-  for (int size = 1; size <= lineHeight; ++size) {
+  // the size is found by measuring rather than worked out. Lines grow with
+  // the size: the smallest size whose line reaches lineHeight is found by
+  // halving (each measurement loads a font), and taken when its line is
+  // exactly that high; otherwise the size below it.
+  auto height = [&font](int size) {
     font.setPixelSize(size);
-    const int height = QFontMetrics(font).height();
-    if (height == lineHeight) return font;
-    if (height < lineHeight) best = size;
+    return QFontMetrics(font).height();
+  };
+  int low = 1;
+  int high = lineHeight + 1;  // no size above lineHeight is needed
+  while (low < high) {
+    const int middle = (low + high) / 2;
+    if (height(middle) < lineHeight)
+      low = middle + 1;
+    else
+      high = middle;
   }
-  font.setPixelSize(best);
+  if (low > lineHeight || height(low) != lineHeight) low = std::max(1, low - 1);
+  font.setPixelSize(low);
   return font;
 }
 
