@@ -2,6 +2,8 @@
 
 #include "values/ColorValue.h"
 
+#include <utility>
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QScreen>
@@ -27,6 +29,16 @@ std::uint32_t FakeScreen::PixelAt(QPoint device) {
 }
 
 std::uint32_t FakeScreen::PixelUnderCursor() { return PixelAt(cursor); }
+
+TPixelSquare FakeScreen::PixelsAround(QPoint device, int side) {
+  ++pixelReads;
+  return SquareOfImage(image, device, side);
+}
+
+bool FakeScreen::MoveCursorBy(QPoint delta) {
+  MoveCursor(cursor + delta);
+  return true;
+}
 
 QRect FakeScreen::PrimaryScreenRect() { return primary ? *primary : image.rect(); }
 
@@ -89,5 +101,14 @@ QRect FakeScreen::WidgetToDevice(const QWidget* widget, const QRect& rect) {
 QPoint FakeScreen::DeviceToWidget(const QWidget* widget, QPoint device) {
   return widget ? ScaledWidgetPoint(widget, device, LogicalWindowOrigin(widget)) : QPoint();
 }
+
+bool FakeScreen::GrabInput() {
+  inputGrabbed = canGrab;
+  return canGrab;
+}
+
+void FakeScreen::ReleaseInput() { inputGrabbed = false; }
+
+std::vector<TScreenInput> FakeScreen::TakeInput() { return inputGrabbed ? std::exchange(input, {}) : std::vector<TScreenInput>{}; }
 
 } // namespace hb

@@ -35,13 +35,21 @@ class FakeScreen final : public ScreenService {
   int releases = 0;                    // ReleaseCursor calls
   std::vector<TopMostCall> topMostCalls;
   std::vector<QPoint> clicks;          // MoveAndClick points
-  int pixelReads = 0;                  // PixelAt and PixelUnderCursor calls
+  int pixelReads = 0;                  // PixelAt, PixelUnderCursor and PixelsAround calls
+
+  // The input the program holds while GrabInput is in force, and what the
+  // user does meanwhile (TakeInput hands it over).
+  bool canGrab = true;
+  bool inputGrabbed = false;
+  std::vector<TScreenInput> input;
 
   // As a user would move it: kept inside the confinement.
   void MoveCursor(QPoint device);
 
   std::uint32_t PixelAt(QPoint device) override;
   std::uint32_t PixelUnderCursor() override;
+  TPixelSquare PixelsAround(QPoint device, int side) override;
+  bool MoveCursorBy(QPoint delta) override;
   QRect PrimaryScreenRect() override;
   QImage CopyPrimaryScreen() override;
   QPoint CursorPos() override;
@@ -51,6 +59,9 @@ class FakeScreen final : public ScreenService {
   using ScreenService::SetTopMost;
   bool SetTopMost(QWindow* window, bool topMost) override;
   bool MoveAndClick(QPoint device) override;
+  bool GrabInput() override;
+  void ReleaseInput() override;
+  std::vector<TScreenInput> TakeInput() override;
   QRect WidgetToDevice(const QWidget* widget, const QRect& rect) override;
   QPoint DeviceToWidget(const QWidget* widget, QPoint device) override;
 };

@@ -12,11 +12,23 @@
 #include <QRect>
 #include <QSize>
 #include <cstdint>
+#include <vector>
+
+#include "values/PixelSquare.h"
 
 class QWidget;
 class QWindow;
 
 namespace hb {
+
+// A press the program took while it held the display's input (GrabInput).
+struct TScreenInput {
+  enum class Kind { LeftClick, RightClick, WheelUp, WheelDown, Key };
+  Kind kind = Kind::Key;
+  QPoint at;          // the pointer, for a click (device pixels)
+  int key = 0;        // a Qt::Key, for a key
+  bool shift = false;
+};
 
 class ScreenService {
  public:
@@ -27,6 +39,10 @@ class ScreenService {
   virtual std::uint32_t PixelAt(QPoint device) = 0;
   // The pixel under the cursor's hot spot; 0 when it cannot be read.
   virtual std::uint32_t PixelUnderCursor() = 0;
+  // The side × side pixels centred on a point, read at once (what the
+  // magnifier shows is what the area mean reads); kNoPixel off the screen,
+  // every pixel kNoPixel when the screen cannot be read.
+  virtual TPixelSquare PixelsAround(QPoint device, int side) = 0;
 
   // Where the primary monitor lies on the X screen; with several monitors it
   // need not start at the origin. Empty when there is no screen.
@@ -38,6 +54,9 @@ class ScreenService {
 
   // (0, 0) when the position cannot be read.
   virtual QPoint CursorPos() = 0;
+  // Moves the pointer by a number of device pixels, as a mouse would (a
+  // confinement holds it). False when it cannot be moved.
+  virtual bool MoveCursorBy(QPoint delta) = 0;
   virtual bool LeftButtonDown() = 0;
 
   // Keeps the cursor inside rect (its pixels: x <= px < x + width) until
@@ -58,6 +77,15 @@ class ScreenService {
   // click can be synthesised (no XTest, no X display).
   virtual bool MoveAndClick(QPoint device) = 0;
 
+  // Takes every button press and key of the display for this program (a
+  // pick from the command line, with no window of its own under the
+  // pointer), showing a crosshair. False when another client holds them.
+  virtual bool GrabInput() = 0;
+  // Gives them back; harmless when not held.
+  virtual void ReleaseInput() = 0;
+  // The presses that arrived since the last call, in order.
+  virtual std::vector<TScreenInput> TakeInput() = 0;
+
   // Where a rectangle of a widget (widget coordinates, logical pixels) lies
   // on the screen, and the way back for a point.
   virtual QRect WidgetToDevice(const QWidget* widget, const QRect& rect) = 0;
@@ -72,6 +100,10 @@ class ScreenService {
   // starts at the origin, as with one monitor).
   static QPoint LogicalWindowOrigin(const QWidget* widget);
 };
+
+// The side × side pixels of an image centred on a point (image pixels),
+// kNoPixel outside it: the square a still copy of the screen gives.
+TPixelSquare SquareOfImage(const QImage& image, QPoint centre, int side);
 
 // The screen the program uses: the one set for testing, else the X display
 // (opened on first use, so tests that never ask open no connection).

@@ -19,6 +19,8 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/cursorfont.h>
+#include <X11/keysym.h>
 #include <X11/extensions/XTest.h>
 #include <X11/extensions/Xfixes.h>
 #include <X11/extensions/shapeconst.h>
@@ -45,6 +47,18 @@ ScreenService& TheScreen() {
 }
 
 void SetScreenForTesting(ScreenService* screen) { g_testScreen = screen; }
+
+TPixelSquare SquareOfImage(const QImage& image, QPoint centre, int side) {
+  TPixelSquare square{side, std::vector<std::uint32_t>(std::size_t(std::max(side, 0)) * std::size_t(std::max(side, 0)), kNoPixel)};
+  for (int y = 0; y < side; ++y)
+    for (int x = 0; x < side; ++x) {
+      const QPoint p = centre + QPoint(x - side / 2, y - side / 2);
+      if (!image.valid(p)) continue;
+      const QRgb c = image.pixel(p);
+      square.pixels[std::size_t(y) * std::size_t(side) + std::size_t(x)] = ColorValue(qRed(c), qGreen(c), qBlue(c));
+    }
+  return square;
+}
 
 bool ScreenService::SetTopMost(QWidget* widget, bool topMost) {
   if (!widget) return false;
@@ -186,9 +200,88 @@ struct TScreenX11::Impl {
   bool grabbedOnQt = false;
   std::array<PointerBarrier, 4> barriers{};
 
+  bool inputGrabbed = false;
+  Cursor crosshair = 0;
+
   ~Impl() {
     Release();
+    UngrabInput();
     if (own) XCloseDisplay(own);
+  }
+
+  bool GrabInput() {
+    if (!Open()) return false;
+    if (inputGrabbed) return true;
+    if (!crosshair) crosshair = XCreateFontCursor(own, XC_crosshair);
+    ErrorTrap trap(own);
+    const unsigned mask = ButtonPressMask | ButtonReleaseMask;
+    if (XGrabPointer(own, root, False, mask, GrabModeAsync, GrabModeAsync, None, crosshair, CurrentTime) !=
+        GrabSuccess)
+      return false;
+    if (XGrabKeyboard(own, root, False, GrabModeAsync, GrabModeAsync, CurrentTime) != GrabSuccess) {
+      XUngrabPointer(own, CurrentTime);
+      XFlush(own);
+      return false;
+    }
+    XSync(own, False);
+    inputGrabbed = true;
+    return true;
+  }
+
+  void UngrabInput() {
+    if (!inputGrabbed) return;
+    inputGrabbed = false;
+    XUngrabKeyboard(own, CurrentTime);
+    XUngrabPointer(own, CurrentTime);
+    XFlush(own);
+  }
+
+  static int QtKey(KeySym sym) {
+    switch (sym) {
+      case XK_Escape: return Qt::Key_Escape;
+      case XK_Left: case XK_KP_Left: return Qt::Key_Left;
+      case XK_Right: case XK_KP_Right: return Qt::Key_Right;
+      case XK_Up: case XK_KP_Up: return Qt::Key_Up;
+      case XK_Down: case XK_KP_Down: return Qt::Key_Down;
+      case XK_plus: case XK_KP_Add: return Qt::Key_Plus;
+      case XK_equal: return Qt::Key_Equal;
+      case XK_minus: case XK_KP_Subtract: return Qt::Key_Minus;
+      case XK_Return: case XK_KP_Enter: return Qt::Key_Return;
+      case XK_space: return Qt::Key_Space;
+      default: return 0;
+    }
+  }
+
+  std::vector<TScreenInput> TakeInput() {
+    std::vector<TScreenInput> taken;
+    if (!inputGrabbed) return taken;
+    // Only the grab's events come to this connection; anything else is dropped.
+    while (XPending(own) > 0) {
+      XEvent ev;
+      XNextEvent(own, &ev);
+      if (ev.type == ButtonPress) {
+        TScreenInput in;
+        in.at = QPoint(ev.xbutton.x_root, ev.xbutton.y_root);
+        in.shift = ev.xbutton.state & ShiftMask;
+        switch (ev.xbutton.button) {
+          case Button1: in.kind = TScreenInput::Kind::LeftClick; break;
+          case Button3: in.kind = TScreenInput::Kind::RightClick; break;
+          case Button4: in.kind = TScreenInput::Kind::WheelUp; break;
+          case Button5: in.kind = TScreenInput::Kind::WheelDown; break;
+          default: continue;
+        }
+        taken.push_back(in);
+      } else if (ev.type == KeyPress) {
+        char text[8];
+        KeySym sym = NoSymbol;
+        // With the modifiers applied: "+" is a shifted key on most layouts.
+        XLookupString(&ev.xkey, text, sizeof text, &sym, nullptr);
+        if (const int key = QtKey(sym))
+          taken.push_back({TScreenInput::Kind::Key, QPoint(ev.xkey.x_root, ev.xkey.y_root), key,
+                           bool(ev.xkey.state & ShiftMask)});
+      }
+    }
+    return taken;
   }
 
   // Qt's own Xlib connection, when Qt shows its windows on this display.
@@ -258,6 +351,48 @@ struct TScreenX11::Impl {
     const unsigned long pixel = XGetPixel(image, 0, 0);
     XDestroyImage(image);
     return ColorRef(trueColor ? Decode(pixel) : LookUp(pixel));
+  }
+
+  TPixelSquare Square(int cx, int cy, int side) {
+    TPixelSquare square{side, std::vector<std::uint32_t>(std::size_t(side) * std::size_t(side), kNoPixel)};
+    if (side <= 0 || !Open()) return square;
+    const QRect wanted(cx - side / 2, cy - side / 2, side, side);
+    // Usually the square lies on the screen and one request reads it; near
+    // an edge that request fails and the part on the screen is read instead.
+    QRect area = wanted;
+    XImage* image = nullptr;
+    if (area.left() >= 0 && area.top() >= 0) {
+      ErrorTrap trap(own);
+      image = XGetImage(own, root, area.x(), area.y(), unsigned(side), unsigned(side), AllPlanes, ZPixmap);
+    }
+    if (!image) {
+      area = wanted & RootRect();
+      if (area.isEmpty()) return square;
+      ErrorTrap trap(own);
+      image = XGetImage(own, root, area.x(), area.y(), unsigned(area.width()), unsigned(area.height()), AllPlanes,
+                        ZPixmap);
+      if (!image) return square;
+    }
+    QImage part(area.size(), QImage::Format_RGB32);
+    Convert(image, part);
+    XDestroyImage(image);
+    for (int y = 0; y < area.height(); ++y) {
+      const auto* row = reinterpret_cast<const QRgb*>(part.constScanLine(y));
+      for (int x = 0; x < area.width(); ++x) {
+        const QPoint at = area.topLeft() + QPoint(x, y) - wanted.topLeft();
+        square.pixels[std::size_t(at.y()) * std::size_t(side) + std::size_t(at.x())] =
+            ColorRef({std::uint8_t(qRed(row[x])), std::uint8_t(qGreen(row[x])), std::uint8_t(qBlue(row[x]))});
+      }
+    }
+    return square;
+  }
+
+  bool MoveBy(QPoint delta) {
+    if (!Open()) return false;
+    // Relative to where the pointer is; a pointer grab's confinement holds.
+    XWarpPointer(own, 0, 0, 0, 0, 0, 0, delta.x(), delta.y());
+    XFlush(own);
+    return true;
   }
 
   QRect RootRect() {
@@ -633,6 +768,10 @@ std::uint32_t TScreenX11::PixelUnderCursor() {
   return d_->QueryPointer(x, y, mask) ? d_->Pixel(x, y) : 0;
 }
 
+TPixelSquare TScreenX11::PixelsAround(QPoint device, int side) { return d_->Square(device.x(), device.y(), side); }
+
+bool TScreenX11::MoveCursorBy(QPoint delta) { return d_->MoveBy(delta); }
+
 QRect TScreenX11::PrimaryScreenRect() { return d_->PrimaryRect(); }
 
 QImage TScreenX11::CopyPrimaryScreen() { return d_->Copy(); }
@@ -656,6 +795,12 @@ void TScreenX11::ReleaseCursor() { d_->Release(); }
 bool TScreenX11::SetTopMost(QWindow* window, bool topMost) { return d_->TopMost(window, topMost); }
 
 bool TScreenX11::MoveAndClick(QPoint device) { return d_->Click(device); }
+
+bool TScreenX11::GrabInput() { return d_->GrabInput(); }
+
+void TScreenX11::ReleaseInput() { d_->UngrabInput(); }
+
+std::vector<TScreenInput> TScreenX11::TakeInput() { return d_->TakeInput(); }
 
 QRect TScreenX11::WidgetToDevice(const QWidget* widget, const QRect& rect) {
   return widget ? ScaledWidgetRect(widget, rect, d_->WindowOrigin(widget)) : QRect();

@@ -27,6 +27,8 @@ class TScreenX11 final : public ScreenService {
 
   std::uint32_t PixelAt(QPoint device) override;
   std::uint32_t PixelUnderCursor() override;
+  TPixelSquare PixelsAround(QPoint device, int side) override;
+  bool MoveCursorBy(QPoint delta) override;
   QRect PrimaryScreenRect() override;
   QImage CopyPrimaryScreen() override;
   QPoint CursorPos() override;
@@ -36,6 +38,9 @@ class TScreenX11 final : public ScreenService {
   using ScreenService::SetTopMost;
   bool SetTopMost(QWindow* window, bool topMost) override;
   bool MoveAndClick(QPoint device) override;
+  bool GrabInput() override;
+  void ReleaseInput() override;
+  std::vector<TScreenInput> TakeInput() override;
   QRect WidgetToDevice(const QWidget* widget, const QRect& rect) override;
   QPoint DeviceToWidget(const QWidget* widget, QPoint device) override;
 
