@@ -3,8 +3,11 @@
 // a burst of the 1 ms sampler actually takes per second and how much of one
 // core this process spends on it, with the window repainting as it does for
 // the user, once without a hue scheme and once with the intermediate one
-// (eight swatches rebuilt as the colour changes).
-// Target: >= 900 samples/s at <= 40 % of a core with the intermediate scheme.
+// (eight swatches rebuilt as the colour changes), and with that scheme and
+// the magnifier beside the cursor (the 15 x 15 square read at each sample),
+// at one pixel and at the 5 x 5 area.
+// Target: >= 900 samples/s at <= 40 % of a core with the intermediate scheme,
+// the magnifier shown or not.
 //   xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/bench_sample
 
 #include <QCursor>
@@ -18,6 +21,7 @@
 #include "MainWindowBench.h"
 #include "capture/CaptureBurst.h"
 #include "capture/FrameThrottle.h"
+#include "capture/PickingLens.h"
 #include "capture/ScreenColorPicker.h"
 
 namespace {
@@ -47,8 +51,13 @@ BENCHMARK(BM_OneSample)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAg
 // burst is renewed as each move would renew it. The second passes in the
 // event loop, as in the program (a polling loop here would count its own
 // spinning as the program's CPU time).
-void BurstRate(benchmark::State& state, QPushButton* option) {
+void BurstRate(benchmark::State& state, QPushButton* option, int magnifiedArea = 0) {
   ChooseScheme(option);
+  hb::TPickingLens& lens = *Window()->PickingLens;
+  if (magnifiedArea) {
+    lens.SetArea(magnifiedArea);
+    lens.Begin();
+  }
   const QPoint chart = Window()->imgHSV->mapToGlobal(QPoint(0, 200));
   for (auto _ : state) {
     int column = 0;
@@ -76,6 +85,10 @@ void BurstRate(benchmark::State& state, QPushButton* option) {
     mover.stop();
     Window()->TimMouseDounTimer(nullptr);
     QCoreApplication::processEvents();
+  }
+  if (magnifiedArea) {
+    lens.End();
+    lens.SetArea(1);
   }
 }
 // One display frame inside a burst with the intermediate scheme: the row
@@ -109,6 +122,10 @@ void BM_BurstRate(benchmark::State& state) { BurstRate(state, Window()->btnHSVOp
 void BM_BurstRateIntermediate(benchmark::State& state) { BurstRate(state, Window()->btnHSVOption_Chuusa); }
 BENCHMARK(BM_BurstRate)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->UseRealTime();
 BENCHMARK(BM_BurstRateIntermediate)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->UseRealTime();
+void BM_BurstRateMagnifier(benchmark::State& state) { BurstRate(state, Window()->btnHSVOption_Chuusa, 1); }
+void BM_BurstRateMagnifier5x5(benchmark::State& state) { BurstRate(state, Window()->btnHSVOption_Chuusa, 5); }
+BENCHMARK(BM_BurstRateMagnifier)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->UseRealTime();
+BENCHMARK(BM_BurstRateMagnifier5x5)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->UseRealTime();
 
 } // namespace
 

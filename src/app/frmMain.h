@@ -44,6 +44,7 @@ class TKeepList;
 class TSaveDialog;
 class TSchemeRow;
 class TScreenPicking;
+class TPickingLens;
 class TSidePanel;
 class TSwatches;
 struct THSVColor;
@@ -74,6 +75,8 @@ class TfrmMain : public hb::TForm {
   // not make them.
   TfrmVersion* VersionWindow();
   TfrmEditor* EditorWindow();
+  // A palette file named on the command line: the editor opens with it.
+  void OpenPaletteFile(const std::string& Path);
 
   // ---- Current colour (frmMainColor.cpp) ----------------------------------------
   hb::TCurrentColor* CurrentColor = nullptr;
@@ -98,6 +101,8 @@ class TfrmMain : public hb::TForm {
   hb::TCaptureBurst* CaptureBurst = nullptr;
   // Picking on the screen: through X11 or the desktop portal, chosen at start-up.
   hb::TScreenPicking* Picking = nullptr;
+  // The magnifier, the arrow keys and the sampled area while picking (X11).
+  hb::TPickingLens* PickingLens = nullptr;
   // Chooses how the screen is picked (portal: the desktop portal's client to
   // use, nullptr for the session bus's).
   void UseScreenPicking(bool ThroughPortal, hb::TColorPortal* Portal = nullptr);

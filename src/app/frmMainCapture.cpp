@@ -10,12 +10,16 @@
 #include "app/frmMain.h"
 #include "capture/CaptureBurst.h"
 #include "capture/FramePeriod.h"
+#include "capture/FrameThrottle.h"
+#include "capture/PickingLens.h"
 #include "capture/PortalPick.h"
 #include "capture/ScreenColorPicker.h"
 #include "capture/X11Pick.h"
 #include "capture/frmCaption.h"
 #include "color/CurrentColor.h"
 #include "desktop/Session.h"
+#include "platform/MessageBoxes.h"
+#include "settings/AppPaths.h"
 
 void TfrmMain::WireCapture() {
   const QScreen* primary = QGuiApplication::primaryScreen();
@@ -24,6 +28,10 @@ void TfrmMain::WireCapture() {
   // A sample every millisecond sets the twenty controls; painting them that
   // often would cost most of a core, so a burst paints once per frame.
   CaptureBurst->PaceRepaintsOf(this);
+  PickingLens = new hb::TPickingLens(this, *abfColorPicker1, CaptureBurst->Frames().FrameTimer().Interval(),
+                                     {[] { return hb::CurrentProgramFolders().settingsRead; },
+                                      [] { return hb::CurrentProgramFolders().settingsWrite; },
+                                      [](const std::exception& error) { hb::ShowException(error); }});
   UseScreenPicking(!hb::X11SeesWholeScreen());
   abfColorPicker1->SetOnTimer([this](QObject* sender) { abfColorPicker1Timer(sender); });
   TimMouseDoun->SetOnTimer([this](QObject* sender) { TimMouseDounTimer(sender); });
@@ -68,7 +76,7 @@ void TfrmMain::UseScreenPicking(bool ThroughPortal, hb::TColorPortal* Portal) {
   }
   Picking = new hb::TX11Pick(
       this, {this, btnColorCapture, imgHSV, abfColorPicker1, cmdGetColorFromDisplay_Dynamic}, *CaptureBurst,
-      [] {
+      *PickingLens, [] {
         if (frmCaption) frmCaption->show();
       },
       [this](bool Enabled) { SetColorControlsEnabled(Enabled); });
@@ -100,6 +108,7 @@ void TfrmMain::btnColorCaptureMouseUp(QObject*, Qt::MouseButton, Qt::MouseButton
 void TfrmMain::btn_StaticCaptureClick(QObject*) { Picking->StillCapture(); }
 
 void TfrmMain::AttachStillCapture(TfrmCaption* Caption) {
+  Caption->SetLens(PickingLens);
   connect(Caption, &TfrmCaption::Opening, this, &QWidget::hide);
   connect(Caption, &TfrmCaption::ColorPicked, this, [this](int R, int G, int B) { SetColors(R, G, B); });
   connect(Caption, &TfrmCaption::Closing, this, &QWidget::show);

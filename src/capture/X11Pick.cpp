@@ -3,6 +3,8 @@
 #include <QPushButton>
 
 #include "capture/CaptureBurst.h"
+#include "capture/PickingLens.h"
+#include "capture/ScreenColorPicker.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Screen.h"
 #include "platform/ScreenCursor.h"
@@ -20,11 +22,12 @@ void StartScreenPick(TCaptureBurst& burst, TImage* confineTo) {
   burst.Start();
 }
 
-TX11Pick::TX11Pick(QObject* parent, const Controls& controls, TCaptureBurst& burst, std::function<void()> openStill,
-                   std::function<void(bool)> controlsEnabled)
+TX11Pick::TX11Pick(QObject* parent, const Controls& controls, TCaptureBurst& burst, TPickingLens& lens,
+                   std::function<void()> openStill, std::function<void(bool)> controlsEnabled)
     : TScreenPicking(parent),
       c_(controls),
       burst_(burst),
+      lens_(lens),
       openStill_(std::move(openStill)),
       controlsEnabled_(std::move(controlsEnabled)) {}
 
@@ -33,12 +36,15 @@ void TX11Pick::EyedropperDown() {
   c_.eyedropper->SetPictureLeft(100);
   SetScreenCursor(crEyedropper);
   StartScreenPick(burst_, nullptr);
+  lens_.Begin();
 }
 
 // The same renewal as a move over the chart.
 void TX11Pick::EyedropperMove(Qt::MouseButtons buttons) { burst_.Move(buttons); }
 
 void TX11Pick::EyedropperUp() {
+  // The burst's tail still samples the area, without the magnifier.
+  lens_.End();
   SetScreenCursor(crDefault);
   c_.eyedropper->SetPictureLeft(-1);
 }
@@ -55,9 +61,11 @@ void TX11Pick::DynamicCapture() {
   c_.endDynamic->show();
   c_.endDynamic->setFocus();
   controlsEnabled_(false);
+  lens_.Begin();
 }
 
 void TX11Pick::EndDynamicCapture() {
+  lens_.End();
   try {
     TheScreen().SetTopMost(c_.window, false);
     c_.sampler->SetEnabled(false);
@@ -72,6 +80,8 @@ void TX11Pick::EndDynamicCapture() {
 }
 
 void TX11Pick::ChartDown(QPoint) {
+  // The chart's own pixel: an area would blur the hue and saturation chosen.
+  c_.sampler->SetArea(1);
   SetScreenCursor(crEyedropper);
   StartScreenPick(burst_, c_.chart);
 }

@@ -11,12 +11,13 @@
 class QPushButton;
 class QWidget;
 class TPictureButton;
+class TScreenColorPicker;
 
 namespace hb {
 
 class TCaptureBurst;
 class TImage;
-class TTimer;
+class TPickingLens;
 
 // Starts a sampling burst, or renews the one running; with confineTo, the
 // cursor is first held inside that picture's pixels.
@@ -29,13 +30,15 @@ class TX11Pick : public TScreenPicking {
     QWidget* window;             // made top-most during the dynamic mode
     TPictureButton* eyedropper;  // its picture leaves it while dragged
     TImage* chart;
-    TTimer* sampler;
+    TScreenColorPicker* sampler;
     QPushButton* endDynamic;  // shown with the focus during the dynamic mode
   };
   // openStill opens the still capture window; controlsEnabled switches the
-  // colour controls off during the dynamic mode and back on after it.
-  TX11Pick(QObject* parent, const Controls& controls, TCaptureBurst& burst, std::function<void()> openStill,
-           std::function<void(bool)> controlsEnabled);
+  // colour controls off during the dynamic mode and back on after it. The
+  // lens (magnifier, keys, area) runs while the eyedropper is held and
+  // during the dynamic mode.
+  TX11Pick(QObject* parent, const Controls& controls, TCaptureBurst& burst, TPickingLens& lens,
+           std::function<void()> openStill, std::function<void(bool)> controlsEnabled);
 
   void EyedropperDown() override;
   void EyedropperMove(Qt::MouseButtons buttons) override;
@@ -50,6 +53,7 @@ class TX11Pick : public TScreenPicking {
  private:
   Controls c_;
   TCaptureBurst& burst_;
+  TPickingLens& lens_;
   std::function<void()> openStill_;
   std::function<void(bool)> controlsEnabled_;
 };

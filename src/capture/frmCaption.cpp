@@ -5,9 +5,14 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QWindow>
 
+#include "capture/Magnifier.h"
+#include "capture/PickArea.h"
+#include "capture/PickingLens.h"
 #include "platform/MessageBoxes.h"
+#include "values/ColorValue.h"
 #include "platform/Screen.h"
 #include "support/ProcessPending.h"
 
@@ -26,6 +31,8 @@ TfrmCaption::TfrmCaption(QWidget* parent) : hb::TForm(parent) {
   connect(Image1, &hb::TImage::MouseDown, this, [this](Qt::MouseButton button, Qt::MouseButtons buttons, QPoint pos) {
     Image1MouseDown(Image1, button, buttons, pos.x(), pos.y());
   });
+  Image1->setMouseTracking(true);
+  connect(Image1, &hb::TImage::MouseMove, this, [this](Qt::MouseButtons, QPoint pos) { Magnify(StillPixel(pos)); });
 
   Timer1 = new hb::TTimer(this, 100);
   Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -69,18 +76,51 @@ void TfrmCaption::FormShow(QObject*) {
   if (answer != hb::mrOk) Timer1->SetEnabled(true);
 }
 
+QPoint TfrmCaption::StillPixel(QPoint widgetPoint) const {
+  const qreal ratio = Image1->Picture().devicePixelRatio();
+  return QPoint(qRound(widgetPoint.x() * ratio), qRound(widgetPoint.y() * ratio));
+}
+
 void TfrmCaption::Image1MouseDown(QObject*, Qt::MouseButton, Qt::MouseButtons, int X, int Y) {
   const QImage& still = Image1->Picture();
-  const qreal ratio = still.devicePixelRatio();
-  const QPoint pixel(qRound(X * ratio), qRound(Y * ratio));
+  const QPoint pixel = StillPixel({X, Y});
   if (still.valid(pixel)) {
-    const QRgb c = still.pixel(pixel);
-    emit ColorPicked(qRed(c), qGreen(c), qBlue(c));
+    // The area chosen, as the magnifier frames it; one pixel without a lens.
+    const int area = lens_ ? lens_->Area() : 1;
+    const std::uint32_t c = hb::AreaMean(hb::SquareOfImage(still, pixel, area), area);
+    emit ColorPicked(hb::RedOf(c), hb::GreenOf(c), hb::BlueOf(c));
   }
   close();
 }
 
+void TfrmCaption::Magnify(QPoint pixel) {
+  lastPixel_ = pixel;
+  const QImage& still = Image1->Picture();
+  if (!lens_ || !isVisible() || !still.valid(pixel)) return;
+  const int area = lens_->Area();
+  const hb::TPixelSquare square = hb::SquareOfImage(still, pixel, hb::kMagnifiedSide);
+  // The still image lies over the primary monitor, one pixel per screen pixel.
+  const QPoint device = hb::TheScreen().PrimaryScreenRect().topLeft() + pixel;
+  lens_->Magnifier().ShowSquare(device, square, area, hb::AreaMean(square, area));
+}
+
+void TfrmCaption::StepArea(int step) {
+  if (!lens_) return;
+  lens_->SetArea(hb::NextPickArea(lens_->Area(), step));
+  Magnify(lastPixel_);
+}
+
+void TfrmCaption::wheelEvent(QWheelEvent* event) {
+  const int dy = event->angleDelta().y();
+  if (dy != 0) StepArea(dy > 0 ? 1 : -1);
+  event->accept();
+}
+
 void TfrmCaption::FormCloseQuery(QObject*, bool& CanClose) {
+  if (lens_) {
+    lens_->Magnifier().HideNow();
+    lens_->Remember();
+  }
   emit Closing();
   CanClose = true;
 }
@@ -89,6 +129,10 @@ void TfrmCaption::FormCloseQuery(QObject*, bool& CanClose) {
 void TfrmCaption::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape)
     close();
+  else if (event->key() == Qt::Key_Plus || event->key() == Qt::Key_Equal)
+    StepArea(1);
+  else if (event->key() == Qt::Key_Minus)
+    StepArea(-1);
   else
     hb::TForm::keyPressEvent(event);
 }

@@ -9,6 +9,10 @@
 #include "support/Image.h"
 #include "support/Timer.h"
 
+namespace hb {
+class TPickingLens;
+}
+
 class TfrmCaption : public hb::TForm {
   Q_OBJECT
  public:
@@ -22,6 +26,9 @@ class TfrmCaption : public hb::TForm {
   void FormCloseQuery(QObject* Sender, bool& CanClose) override;
   void Timer1Timer(QObject* Sender);
 
+  // The magnifier and the sampled area over the still image (none when not set).
+  void SetLens(hb::TPickingLens* lens) { lens_ = lens; }
+
  signals:
   // The screen is about to be copied: the window that opened this one leaves
   // the screen now.
@@ -33,6 +40,16 @@ class TfrmCaption : public hb::TForm {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+
+ private:
+  // The still image's pixel under a point of the image control.
+  QPoint StillPixel(QPoint widgetPoint) const;
+  void Magnify(QPoint pixel);
+  void StepArea(int step);
+
+  hb::TPickingLens* lens_ = nullptr;
+  QPoint lastPixel_{-1, -1};
 
 };
 

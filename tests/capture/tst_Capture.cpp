@@ -6,14 +6,19 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "app/frmMain.h"
+#include "capture/Magnifier.h"
+#include "capture/PickingLens.h"
 #include "capture/ScreenColorPicker.h"
 #include "capture/frmCaption.h"
 #include "platform/FakeScreen.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ScreenCursor.h"
+#include "settings/AppPaths.h"
+#include "settings/IniFile.h"
 
 namespace {
 
@@ -23,6 +28,14 @@ QImage Gradient(int shift) {
   QImage image(QGuiApplication::primaryScreen()->size(), QImage::Format_RGB32);
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, qRgb((x + shift) & 255, y & 255, (x + y) & 255));
+  return image;
+}
+
+// Black and white pixels in turn, white where x + y is even.
+QImage Checkers() {
+  QImage image(QGuiApplication::primaryScreen()->size(), QImage::Format_RGB32);
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, (x + y) % 2 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
   return image;
 }
 
@@ -353,6 +366,55 @@ class TestCapture : public QObject {
     QVERIFY(!frmCaption->isVisible());
     QVERIFY(w->isVisible());
     QCOMPARE(w->cmdColorView->Color(), QColor(7, 8, 9));
+  }
+
+  // While the dropper is held: the arrow keys move the pointer (Shift: ten
+  // pixels) and the colour follows at once; + and the wheel choose the area,
+  // whose mean becomes the colour; the area is written at the release, and
+  // the still capture takes the same area.
+  void pickingKeysAndArea() {
+    QTemporaryDir folder;
+    hb::TProgramFolders folders;
+    folders.settingsRead = folders.settingsWrite = folder.filePath("huebrook.ini").toStdString();
+    hb::ScopedProgramFolders standIn(folders);
+    screen.image = Checkers();
+    PointAt({100, 100});  // white: 5 of 9 and 13 of 25 around it are white
+    w->activateWindow();
+    QTest::mousePress(w->btnColorCapture, Qt::LeftButton);
+    hb::TMagnifier& magnifier = w->PickingLens->Magnifier();
+    QVERIFY(magnifier.isVisible());
+    QCOMPARE(w->cmdColorView->Color(), QColor(255, 255, 255));
+    struct Step {
+      int key;
+      Qt::KeyboardModifiers modifiers;
+      QPoint cursor;
+      int grey;
+    };
+    for (const Step& step : {Step{Qt::Key_Right, {}, {101, 100}, 0}, Step{Qt::Key_Down, Qt::ShiftModifier, {101, 110}, 0},
+                             Step{Qt::Key_Plus, {}, {101, 110}, 113}, Step{Qt::Key_Plus, {}, {101, 110}, 122},
+                             Step{Qt::Key_Plus, {}, {101, 110}, 122}, Step{Qt::Key_Left, {}, {100, 110}, 133}}) {
+      QTest::keyClick(w, Qt::Key(step.key), step.modifiers);
+      QCOMPARE(screen.cursor, step.cursor);
+      QCOMPARE(w->cmdColorView->Color(), QColor(step.grey, step.grey, step.grey));
+    }
+    QWheelEvent down(QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), {}, {0, -120}, Qt::LeftButton, {},
+                     Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w->btnColorCapture, &down);
+    QCOMPARE(w->cmdColorView->Color(), QColor(142, 142, 142));
+    QCOMPARE(magnifier.Area(), 3);
+    QTest::mouseRelease(w->btnColorCapture, Qt::LeftButton);
+    QVERIFY(!magnifier.isVisible());
+    QCOMPARE(hb::TIniFile(folders.settingsRead).ReadInteger("Picking", "Area", 0), 3);
+    QTest::keyClick(w, Qt::Key_Right);
+    QCOMPARE(screen.cursor, QPoint(100, 110));  // the keys are the window's again
+
+    hb::ScopedMessageBoxes boxes;
+    frmCaption->show();
+    QTest::mouseClick(frmCaption->Image1, Qt::LeftButton, {}, QPoint(11, 10));
+    QCOMPARE(w->cmdColorView->Color(), QColor(113, 113, 113));
+    QTRY_VERIFY(BurstOver());
+    w->PickingLens->SetArea(1);  // as the other cases expect
+    w->PickingLens->Remember();
   }
 };
 

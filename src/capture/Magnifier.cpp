@@ -1,0 +1,124 @@
+#include "capture/Magnifier.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+
+#include "capture/FrameThrottle.h"
+#include "capture/PickArea.h"
+#include "values/ColorValue.h"
+
+namespace hb {
+namespace {
+
+// The screen the cursor is on, in device pixels (Qt keeps a screen's corner
+// in device pixels and scales its size).
+QRect DeviceScreenAt(QPoint device, qreal& ratio) {
+  ratio = 1.0;
+  QRect found;
+  for (QScreen* s : QGuiApplication::screens()) {
+    const QRect g = s->geometry();
+    const QRect d(g.topLeft(), QSize(qRound(g.width() * s->devicePixelRatio()),
+                                     qRound(g.height() * s->devicePixelRatio())));
+    if (d.contains(device) || found.isNull()) {
+      found = d;
+      ratio = s->devicePixelRatio();
+      if (d.contains(device)) break;
+    }
+  }
+  return found;
+}
+
+} // namespace
+
+TMagnifier::TMagnifier(int framePeriodMs)
+    : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                           Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus),
+      frames_(new TFrameThrottle(this, framePeriodMs)) {
+  setObjectName(QStringLiteral("Magnifier"));
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  const int side = kMagnifiedSide * kZoom + 2;
+  setFixedSize(side, side + kTextHeight);
+}
+
+void TMagnifier::ShowSquare(QPoint cursor, const TPixelSquare& square, int area, std::uint32_t color) {
+  if (picture_.size() != QSize(square.side, square.side)) picture_ = QImage(square.side, square.side, QImage::Format_RGB32);
+  for (int y = 0; y < square.side; ++y) {
+    auto* row = reinterpret_cast<QRgb*>(picture_.scanLine(y));
+    for (int x = 0; x < square.side; ++x) {
+      const std::uint32_t c = square.At(x, y);
+      // Off the screen: a dark grey no screen pixel is told apart from by the grid.
+      row[x] = c == kNoPixel ? qRgb(64, 64, 64) : qRgb(RedOf(c), GreenOf(c), BlueOf(c));
+    }
+  }
+  cursor_ = cursor;
+  area_ = area;
+  color_ = color;
+  if (!showing_) {
+    // The first sample shows at once; the burst's others wait for the frames.
+    showing_ = true;
+    frames_->Hold();
+    Apply();
+    return;
+  }
+  frames_->AtFrame([this] { Apply(); });
+}
+
+void TMagnifier::HideNow() {
+  if (!showing_) return;
+  showing_ = false;
+  frames_->Release();
+  hide();
+}
+
+void TMagnifier::Apply() {
+  if (!showing_) return;
+  qreal ratio = 1.0;
+  const QRect screen = DeviceScreenAt(cursor_, ratio);
+  const QSize deviceSize(qRound(width() * ratio), qRound(height() * ratio));
+  device_ = MagnifierPlace(cursor_, deviceSize, screen, kMagnifiedSide);
+  // Qt places windows by logical position; the screen's corner is in device pixels.
+  const QPoint logical = screen.topLeft() + (device_.topLeft() - screen.topLeft()) / ratio;
+  if (pos() != logical) move(logical);
+  if (!isVisible()) show();
+  update();
+}
+
+void TMagnifier::paintEvent(QPaintEvent*) {
+  ++paints_;
+  QPainter p(this);
+  const int side = kMagnifiedSide * kZoom;
+  p.fillRect(rect(), QColor(32, 32, 32));
+  // Nearest neighbour: each screen pixel a square of kZoom × kZoom.
+  p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  p.drawImage(QRect(1, 1, side, side), picture_);
+  p.setPen(QColor(0, 0, 0, 60));
+  for (int i = 1; i < kMagnifiedSide; ++i) {
+    p.drawLine(1 + i * kZoom, 1, 1 + i * kZoom, side);
+    p.drawLine(1, 1 + i * kZoom, side, 1 + i * kZoom);
+  }
+  // The area that makes the colour, framed in black or white, whichever
+  // stands out more against it.
+  const int r = RedOf(color_), g = GreenOf(color_), b = BlueOf(color_);
+  const bool light = r * 299 + g * 587 + b * 114 >= 128000;
+  const int first = kMagnifiedSide / 2 - area_ / 2;
+  const QRect frame(1 + first * kZoom - 1, 1 + first * kZoom - 1, area_ * kZoom + 1, area_ * kZoom + 1);
+  p.setPen(QPen(light ? Qt::black : Qt::white, 2));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(frame);
+  // The code of the colour, on the colour itself.
+  const QRect text(0, side + 2, width(), kTextHeight);
+  p.fillRect(text, QColor(r, g, b));
+  p.setPen(light ? Qt::black : Qt::white);
+  const QString code = QStringLiteral("#%1%2%3")
+                           .arg(r, 2, 16, QLatin1Char('0'))
+                           .arg(g, 2, 16, QLatin1Char('0'))
+                           .arg(b, 2, 16, QLatin1Char('0'))
+                           .toUpper();
+  const QString label = area_ > 1 ? QStringLiteral("%1  %2×%2").arg(code).arg(area_) : code;
+  p.drawText(text, Qt::AlignCenter, label);
+}
+
+} // namespace hb
