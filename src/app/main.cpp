@@ -1,26 +1,72 @@
-// Program entry: the splash window first, then the windows in their order.
+// Program entry: the splash window first, then the windows in their order;
+// or, from the command line, one colour picked and printed.
 
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <QScreen>
+#include <algorithm>
+#include <cstdio>
 #include <future>
 #include <thread>
 
 #include "app/AppStyle.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
+#include "capture/CommandPick.h"
+#include "capture/FramePeriod.h"
 #include "capture/frmCaption.h"
+#include "desktop/Session.h"
+#include "output/CommandLine.h"
+#include "platform/ColorPortal.h"
 #include "platform/FontConfig.h"
 #include "support/Form.h"
 #include "support/RawPicture.h"
+#include "support/Version.h"
+
+namespace {
+
+// huebrook --pick: the magnifier and one click, the colour on standard output.
+int RunPick(int argc, char** argv, const std::string& format) {
+  QApplication app(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral("Huebrook"));
+  hb::TColorPortal* portal = hb::X11SeesWholeScreen() ? nullptr : new hb::TColorPortal(&app);
+  const QScreen* primary = QGuiApplication::primaryScreen();
+  std::string out, err;
+  hb::TCommandPick pick(&app, format, hb::FramePeriodMs(primary ? primary->refreshRate() : 0.0),
+                        [&](int status, const std::string& o, const std::string& e) {
+                          out = o;
+                          err = e;
+                          QMetaObject::invokeMethod(&app, [status] { QCoreApplication::exit(status); },
+                                                    Qt::QueuedConnection);
+                        });
+  pick.Start(portal);
+  const int status = app.exec();
+  if (!out.empty()) std::printf("%s\n", out.c_str());
+  if (!err.empty()) std::fprintf(stderr, "huebrook: %s\n", err.c_str());
+  return status;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
+  const hb::TCommandLine line = hb::ParseCommandLine(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
+  switch (line.mode) {
+    case hb::TCommandLine::Mode::Help: std::fputs(hb::CommandHelp().c_str(), stdout); return 0;
+    case hb::TCommandLine::Mode::Version: std::printf("Huebrook %s\n", GetVersionString(10).c_str()); return 0;
+    case hb::TCommandLine::Mode::Error:
+      std::fprintf(stderr, "huebrook: %s\n%s", line.error.c_str(), hb::CommandUsage().c_str());
+      return hb::kExitUsage;
+    case hb::TCommandLine::Mode::Pick: return RunPick(argc, argv, line.format);
+    case hb::TCommandLine::Mode::Window: break;
+  }
+
   // fontconfig starts on a second thread while this one connects to the
   // display; the windows' font is then looked up there while this one makes
   // and paints the splash, which needs no font.
   auto fontConfig = std::async(std::launch::async, hb::LoadFontConfig);
-  // 1. The command line is not read by the program itself.
+  // 1. Past the options above, the command line names at most a palette file.
   QApplication app(argc, argv);
   std::thread fontLookup([&fontConfig] {
     fontConfig.wait();
@@ -65,5 +111,6 @@ int main(int argc, char** argv) {
   // 6.
   mainWindow->setAttribute(Qt::WA_DeleteOnClose);
   mainWindow->show();
+  if (!line.file.empty()) mainWindow->OpenPaletteFile(line.file);
   return app.exec();
 }

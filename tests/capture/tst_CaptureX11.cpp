@@ -9,9 +9,12 @@
 #include <memory>
 
 #include <X11/extensions/Xfixes.h>
+#include <X11/keysym.h>
 
 #include "XHand.h"
 #include "app/frmMain.h"
+#include "capture/Magnifier.h"
+#include "capture/PickingLens.h"
 #include "capture/ScreenColorPicker.h"
 #include "capture/frmCaption.h"
 #include "values/ColorValue.h"
@@ -32,6 +35,23 @@ class Patch : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), colour); }
+};
+
+// Each pixel its own colour: (6x, 6y, 77) at (x, y) of the window.
+class Pattern : public QWidget {
+ public:
+  explicit Pattern(QRect g)
+      : QWidget(nullptr, Qt::Window | Qt::X11BypassWindowManagerHint | Qt::FramelessWindowHint) {
+    setGeometry(g);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QImage image(size(), QImage::Format_RGB32);
+    for (int y = 0; y < height(); ++y)
+      for (int x = 0; x < width(); ++x) image.setPixel(x, y, qRgb(6 * x, 6 * y, 77));
+    QPainter(this).drawImage(0, 0, image);
+  }
 };
 
 QPoint Centre(const QRect& r) { return r.topLeft() + QPoint(r.width() / 2, r.height() / 2); }
@@ -71,6 +91,22 @@ class TestCaptureX11 : public QObject {
     const bool dropper = cursor->width == 32 && cursor->height == 32 && cursor->xhot == 11 && cursor->yhot == 20;
     XFree(cursor);
     return dropper;
+  }
+
+  // A key pressed and released on the X server, as the user's keyboard does.
+  void Key(KeySym sym) const {
+    const KeyCode code = XKeysymToKeycode(hand->d, sym);
+    XTestFakeKeyEvent(hand->d, code, True, 0);
+    XTestFakeKeyEvent(hand->d, code, False, 0);
+    hand->Done();
+  }
+
+  // Another client holds the keyboard (huebrook --pick takes it last).
+  bool KeyboardHeldElsewhere() const {
+    const int status = XGrabKeyboard(hand->d, hand->Root(), False, GrabModeAsync, GrabModeAsync, CurrentTime);
+    if (status == GrabSuccess) XUngrabKeyboard(hand->d, CurrentTime);
+    hand->Done();
+    return status == AlreadyGrabbed;
   }
 
   bool BurstOver() const { return !w->abfColorPicker1->Enabled() && w->abfColorPicker1->Interval() == 30; }
@@ -208,6 +244,85 @@ class TestCaptureX11 : public QObject {
     QCOMPARE(w->cmdColorView->Color(), was);
     target->colour = was;
     target->update();
+  }
+
+  // Beside the dragged dropper the magnifier shows the pixels around the hot
+  // spot eight times over and is never over them; the arrow keys move the
+  // pointer one pixel, ten with Shift, and the colour follows.
+  void magnifierAndKeys() {
+    if (Scaled()) QSKIP("covered unscaled");
+    Pattern pattern(QRect(300, 600, 40, 40));
+    pattern.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pattern));
+    const QPoint start = Centre(Device(w->btnColorCapture));
+    const QPoint spot = Device(&pattern).topLeft() + QPoint(20, 20);
+    hand->MoveTo(start);
+    QTRY_COMPARE(hand->Where(), start);
+    hand->Button(1, true);
+    QTRY_COMPARE(w->btnColorCapture->PictureLeft(), 100);
+    Glide(start, spot);
+    hb::TMagnifier& magnifier = w->PickingLens->Magnifier();
+    QTRY_COMPARE(w->cmdColorView->Color(), QColor(120, 120, 77));
+    QTRY_VERIFY(magnifier.isVisible());
+    QTRY_COMPARE(magnifier.DeviceRect().topLeft(), spot + QPoint(13, 13));
+    QVERIFY(!magnifier.DeviceRect().intersects(QRect(spot - QPoint(7, 7), QSize(15, 15))));
+    // The middle of each enlarged pixel, read back from the screen.
+    for (const QPoint d : {QPoint(-7, -7), QPoint(0, 0), QPoint(7, 7), QPoint(3, -2)}) {
+      const QPoint cell = magnifier.DeviceRect().topLeft() + QPoint(1, 1) + (d + QPoint(7, 7)) * 8 + QPoint(4, 4);
+      QTRY_COMPARE(FromRef(hb::TheScreen().PixelAt(cell)), QColor(6 * (20 + d.x()), 6 * (20 + d.y()), 77));
+    }
+    QTest::keyClick(w, Qt::Key_Right);
+    QTRY_COMPARE(hand->Where(), spot + QPoint(1, 0));
+    QCOMPARE(w->cmdColorView->Color(), QColor(126, 120, 77));
+    QTest::keyClick(w, Qt::Key_Up, Qt::ShiftModifier);
+    QTRY_COMPARE(hand->Where(), spot + QPoint(1, -10));
+    QCOMPARE(w->cmdColorView->Color(), QColor(126, 60, 77));
+    hand->Button(1, false);
+    QTRY_VERIFY(!magnifier.isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(BurstOver(), 1000);
+    hand->MoveTo(start);
+  }
+
+  // huebrook --pick, run as a command: the colour under the first left click
+  // on standard output and 0; Escape or a right click, nothing and 1.
+  void commandPick_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("out");
+    QTest::newRow("left click") << QStringList{"--pick"} << "left" << 0 << QByteArray("#0CC822\n");
+    QTest::newRow("--format css-rgb") << QStringList{"--pick", "--format", "css-rgb"} << "left" << 0
+                                      << QByteArray("rgb(12 200 34)\n");
+    QTest::newRow("Escape") << QStringList{"--pick"} << "escape" << 1 << QByteArray();
+    QTest::newRow("right click") << QStringList{"--pick"} << "right" << 1 << QByteArray();
+  }
+  void commandPick() {
+    QFETCH(QStringList, args);
+    QFETCH(QString, action);
+    QFETCH(int, status);
+    QFETCH(QByteArray, out);
+    if (Scaled()) QSKIP("covered unscaled");
+    const QPoint spot = Centre(Device(target.get()));
+    hand->MoveTo(spot - QPoint(1, 0));
+    QProcess pick;
+    pick.start(QStringLiteral(HB_EXECUTABLE), args);
+    QVERIFY(pick.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(KeyboardHeldElsewhere(), 10000);
+    // The keyboard's arrows move the pointer while it picks.
+    Key(XK_Right);
+    QTRY_COMPARE(hand->Where(), spot);
+    if (action == "escape") {
+      Key(XK_Escape);
+    } else {
+      const unsigned button = action == "left" ? 1 : 3;
+      hand->Button(button, true);
+      hand->Button(button, false);
+    }
+    QVERIFY(pick.waitForFinished(5000));
+    QCOMPARE(pick.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(pick.exitCode(), status);
+    QCOMPARE(pick.readAllStandardOutput(), out);
+    QVERIFY(!KeyboardHeldElsewhere());
   }
 };
 

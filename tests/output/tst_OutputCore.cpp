@@ -1,14 +1,17 @@
-// The clipboard notations and the choice of image format, without a window.
+// The clipboard notations, the choice of image format and the command line,
+// without a window.
 
 #include <QtTest>
 
 #include "output/ColorCodes.h"
 #include "output/ColorImageFormat.h"
+#include "output/CommandLine.h"
 
 using namespace hb;
 
 Q_DECLARE_METATYPE(hb::TCodePage)
 Q_DECLARE_METATYPE(hb::TImageFileFormat)
+Q_DECLARE_METATYPE(hb::TCommandLine::Mode)
 
 class TestOutputCore : public QObject {
   Q_OBJECT
@@ -103,6 +106,72 @@ class TestOutputCore : public QObject {
     QFETCH(QString, path);
     QFETCH(hb::TImageFileFormat, format);
     QCOMPARE(ImageFormatForFileName(path.toStdString()), format);
+  }
+
+  void commandLine_data() {
+    using M = TCommandLine::Mode;
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<M>("mode");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("nothing: the window") << QStringList{} << M::Window << "hex" << "";
+    QTest::newRow("a palette file") << QStringList{"Pastels.hb"} << M::Window << "hex" << "Pastels.hb";
+    QTest::newRow("a file after --") << QStringList{"--", "-odd.gpl"} << M::Window << "hex" << "-odd.gpl";
+    QTest::newRow("Qt's options pass") << QStringList{"-display", ":1", "--platform=xcb", "-reverse", "a.gpl"}
+                                       << M::Window << "hex" << "a.gpl";
+    QTest::newRow("--pick") << QStringList{"--pick"} << M::Pick << "hex" << "";
+    QTest::newRow("--format FORMAT") << QStringList{"--pick", "--format", "css-hsl"} << M::Pick << "css-hsl" << "";
+    QTest::newRow("--format=FORMAT first") << QStringList{"--format=oklch", "--pick"} << M::Pick << "oklch" << "";
+    QTest::newRow("--help wins") << QStringList{"--pick", "-h"} << M::Help << "hex" << "";
+    QTest::newRow("--version") << QStringList{"--version"} << M::Version << "hex" << "";
+    for (const char* bad : {"--bogus", "-x", "--pick=1"})
+      QTest::newRow(bad) << QStringList{"--pick", bad} << M::Error << "hex" << "";
+    QTest::newRow("unknown format") << QStringList{"--pick", "--format", "cmyk"} << M::Error << "hex" << "";
+    QTest::newRow("format without value") << QStringList{"--pick", "--format"} << M::Error << "hex" << "";
+    QTest::newRow("format without pick") << QStringList{"--format", "rgb"} << M::Error << "hex" << "";
+    QTest::newRow("two files") << QStringList{"a.hb", "b.hb"} << M::Error << "hex" << "";
+    QTest::newRow("pick with a file") << QStringList{"--pick", "a.hb"} << M::Error << "hex" << "";
+  }
+  void commandLine() {
+    QFETCH(QStringList, args);
+    QFETCH(TCommandLine::Mode, mode);
+    QFETCH(QString, format);
+    QFETCH(QString, file);
+    std::vector<std::string> argv;
+    for (const QString& a : args) argv.push_back(a.toStdString());
+    const TCommandLine line = ParseCommandLine(argv);
+    QCOMPARE(line.mode, mode);
+    QCOMPARE(QString::fromStdString(line.format), format);
+    QCOMPARE(QString::fromStdString(line.file), file);
+    QCOMPARE(line.error.empty(), mode != TCommandLine::Mode::Error);
+  }
+
+  void pickedText_data() {
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<int>("r");
+    QTest::addColumn<int>("g");
+    QTest::addColumn<int>("b");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("hex") << "hex" << 255 << 128 << 10 << "#FF800A";
+    QTest::newRow("rgb") << "rgb" << 255 << 128 << 0 << "255128000";
+    QTest::newRow("html") << "html" << 171 << 205 << 239 << "#ABCDEF";
+    QTest::newRow("vb") << "vb" << 255 << 128 << 0 << "&H000080FF&";
+    QTest::newRow("css-rgb") << "css-rgb" << 255 << 128 << 0 << "rgb(255 128 0)";
+    QTest::newRow("css-hsl") << "css-hsl" << 255 << 128 << 0 << "hsl(30deg 100% 50%)";
+    QTest::newRow("qcolor") << "qcolor" << 255 << 128 << 0 << "QColor(255, 128, 0)";
+    QTest::newRow("float") << "float" << 255 << 128 << 0 << "1.000, 0.502, 0.000";
+    QTest::newRow("oklch") << "oklch" << 255 << 0 << 0 << "oklch(62.80% 0.2577 29.23)";
+    QTest::newRow("lab") << "lab" << 255 << 0 << 0 << "lab(54.29 80.80 69.89)";
+    QTest::newRow("lch") << "lch" << 255 << 0 << 0 << "lch(54.29 106.84 40.86)";
+    QTest::newRow("none") << "cmyk" << 255 << 0 << 0 << "";
+  }
+  void pickedText() {
+    QFETCH(QString, format);
+    QFETCH(int, r);
+    QFETCH(int, g);
+    QFETCH(int, b);
+    QFETCH(QString, text);
+    QCOMPARE(QString::fromStdString(PickedColorText(format.toStdString(), r, g, b).value_or("")), text);
   }
 };
 
