@@ -13,7 +13,7 @@ PACKAGES=(
   xvfb xauth x11-utils imagemagick
   dbus-daemon dbus-session-bus-common
   clang libclang-rt-14-dev
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file shared-mime-info
 )
 
 missing=()

@@ -19,6 +19,11 @@ void TfrmMain::TB_PlugInEditorClick(QObject*) {
   setEnabled(false);
 }
 
+void TfrmMain::OpenPaletteFile(const std::string& Path) {
+  TB_PlugInEditorClick(this);
+  EditorWindow()->OpenPlugIn(Path);
+}
+
 TfrmVersion* TfrmMain::VersionWindow() {
   if (!version_) {
     ownVersion_ = std::make_unique<TfrmVersion>();

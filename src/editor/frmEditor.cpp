@@ -406,11 +406,14 @@ void TfrmEditor::btnLoadKeepDataClick(QObject*) {
 void TfrmEditor::btnLoadPlugInClick(QObject*) {
   const std::optional<std::string> path =
       hb::OpenFileDialog(kOpenFilter, hb::PaletteFolderForDialogs());
-  if (!path) return;
-  pnlFileName->setText(Q(hb::ReducePathName(*path, 40)));
+  if (path) OpenPlugIn(*path);
+}
+
+void TfrmEditor::OpenPlugIn(const std::string& path) {
+  pnlFileName->setText(Q(hb::ReducePathName(path, 40)));
   RunBusy([&] {
     ClearList();
-    hb::TEditorPalette palette = hb::ReadEditorPalette(*path, [] { hb::ProcessPending(); });
+    hb::TEditorPalette palette = hb::ReadEditorPalette(path, [] { hb::ProcessPending(); });
     SetEntries(std::move(palette.Items));
     PaletteName = std::move(palette.Name);
   });

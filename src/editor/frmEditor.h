@@ -92,6 +92,9 @@ class TfrmEditor : public hb::TForm {
   void btnSaveClick(QObject* Sender);
   void btnLoadKeepDataClick(QObject* Sender);
   void btnLoadPlugInClick(QObject* Sender);
+  // Loads a plug-in or GIMP palette file into the list, as the open command
+  // does after its dialog (the editor showing).
+  void OpenPlugIn(const std::string& path);
   void btnSavePlugInClick(QObject* Sender);
   void btnCloseClick(QObject* Sender);
   void TB_ExportGplClick(QObject* Sender);

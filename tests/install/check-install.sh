@@ -32,7 +32,16 @@ done
 desktop=$prefix/share/applications/org.huebrook.Huebrook.desktop
 echo "desktop-file-validate:"
 desktop-file-validate "$desktop" || fail "desktop-file-validate"
-grep -qx 'Exec=huebrook' "$desktop" || fail "Exec is not the installed program without arguments"
+grep -qx 'Exec=huebrook %f' "$desktop" || fail "Exec is not the installed program taking one file"
+grep -qx 'MimeType=application/x-huebrook-palette;application/x-gimp-palette;' "$desktop" || fail "MimeType"
+
+# The palette types: a file manager finds .hb and .gpl files (and a GIMP
+# palette by its first line) to be of the types the entry opens.
+echo "update-mime-database:"
+mimedir=$prefix/share/mime
+update-mime-database "$mimedir" || fail "update-mime-database"
+grep -qx 'application/x-huebrook-palette:\*.hb' "$mimedir/globs" || fail "*.hb is not a Huebrook palette"
+grep -qx 'application/x-gimp-palette:\*.gpl' "$mimedir/globs" || fail "*.gpl is not a GIMP palette"
 # The window manager ties the window to the entry through WM_CLASS.
 grep -qx 'StartupWMClass=huebrook' "$desktop" || fail "StartupWMClass"
 
