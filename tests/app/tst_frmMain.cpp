@@ -13,7 +13,9 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QListWidget>
 #include <QScrollArea>
+#include <QTemporaryDir>
 #include <QToolBar>
 #include <QUrl>
 #include <QtTest>
@@ -649,6 +651,36 @@ class TestFrmMain : public QObject {
     QCOMPARE(made(), first);
     QVERIFY(first->isVisible());
     first->close();
+    QVERIFY(w->isEnabled());
+  }
+
+  // huebrook FILE: the editor opens over the main window with the file's
+  // colours, or, for a file it cannot read, empty, as its open command leaves it.
+  void paletteFileFromCommandLine_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("GIMP palette") << QByteArray("GIMP Palette\nName: T\n#\n255 0 0\tRed\n0 255 0\tGreen\n")
+                                  << QStringList{"Red", "Green"};
+    QTest::newRow("plug-in file") << QByteArray("[Sky]\nR=1\nG=2\nB=3\n") << QStringList{"Sky"};
+    QTest::newRow("missing") << QByteArray() << QStringList{};
+  }
+  void paletteFileFromCommandLine() {
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, names);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("palette.gpl");
+    if (!content.isEmpty()) {
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write(content);
+    }
+    w->OpenPaletteFile(path.toStdString());
+    QVERIFY(frmEditor && frmEditor->isVisible());
+    QVERIFY(!w->isEnabled());
+    QStringList shown;
+    for (int i = 0; i < frmEditor->ListBox1->count(); ++i) shown << frmEditor->ListBox1->item(i)->text();
+    QCOMPARE(shown, names);
+    frmEditor->close();
     QVERIFY(w->isEnabled());
   }
 
