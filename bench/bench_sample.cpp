@@ -21,6 +21,7 @@
 #include "MainWindowBench.h"
 #include "capture/CaptureBurst.h"
 #include "capture/FrameThrottle.h"
+#include "capture/Magnifier.h"
 #include "capture/PickingLens.h"
 #include "capture/ScreenColorPicker.h"
 
@@ -45,6 +46,33 @@ void BM_OneSample(benchmark::State& state) {
   for (auto _ : state) Window()->abfColorPicker1Timer(nullptr);
 }
 BENCHMARK(BM_OneSample)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The same with the magnifier shown: the 15 x 15 square read instead of one
+// pixel, and handed to the magnifier (which paints at the frames).
+void BM_OneSampleMagnified(benchmark::State& state) {
+  hb::TPickingLens& lens = *Window()->PickingLens;
+  lens.Begin();
+  for (auto _ : state) Window()->abfColorPicker1Timer(nullptr);
+  lens.End();
+}
+BENCHMARK(BM_OneSampleMagnified)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// One frame of the magnifier: moved one pixel, its picture rebuilt and painted
+// on the screen (what each display frame of a drag costs it).
+void BM_MagnifierFrame(benchmark::State& state) {
+  hb::TMagnifier& magnifier = Window()->PickingLens->Magnifier();
+  hb::TPixelSquare square{15, std::vector<std::uint32_t>(225, 0x336699)};
+  magnifier.ShowSquare(QPoint(300, 300), square, 3, 0x336699);
+  int x = 0;
+  for (auto _ : state) {
+    x = (x + 1) % 200;
+    magnifier.move(313 + x, 313);
+    magnifier.repaint();
+    QCoreApplication::processEvents();
+  }
+  magnifier.HideNow();
+}
+BENCHMARK(BM_MagnifierFrame)->Unit(benchmark::kMicrosecond)->Repetitions(3)->ReportAggregatesOnly(true);
 
 // A drag held for one second across the HSV chart, so that nearly every
 // sample brings a new colour: the pointer moves one column every 2 ms and the

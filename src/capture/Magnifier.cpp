@@ -44,15 +44,9 @@ TMagnifier::TMagnifier(int framePeriodMs)
 }
 
 void TMagnifier::ShowSquare(QPoint cursor, const TPixelSquare& square, int area, std::uint32_t color) {
-  if (picture_.size() != QSize(square.side, square.side)) picture_ = QImage(square.side, square.side, QImage::Format_RGB32);
-  for (int y = 0; y < square.side; ++y) {
-    auto* row = reinterpret_cast<QRgb*>(picture_.scanLine(y));
-    for (int x = 0; x < square.side; ++x) {
-      const std::uint32_t c = square.At(x, y);
-      // Off the screen: a dark grey no screen pixel is told apart from by the grid.
-      row[x] = c == kNoPixel ? qRgb(64, 64, 64) : qRgb(RedOf(c), GreenOf(c), BlueOf(c));
-    }
-  }
+  // Kept as it came: only the frames turn it into a picture.
+  square_.side = square.side;
+  square_.pixels.assign(square.pixels.begin(), square.pixels.end());
   cursor_ = cursor;
   area_ = area;
   color_ = color;
@@ -75,6 +69,16 @@ void TMagnifier::HideNow() {
 
 void TMagnifier::Apply() {
   if (!showing_) return;
+  const int n = square_.side;
+  if (picture_.size() != QSize(n, n)) picture_ = QImage(n, n, QImage::Format_RGB32);
+  for (int y = 0; y < n; ++y) {
+    auto* row = reinterpret_cast<QRgb*>(picture_.scanLine(y));
+    for (int x = 0; x < n; ++x) {
+      const std::uint32_t c = square_.At(x, y);
+      // Off the screen: a dark grey, told apart by the grid around it.
+      row[x] = c == kNoPixel ? qRgb(64, 64, 64) : qRgb(RedOf(c), GreenOf(c), BlueOf(c));
+    }
+  }
   qreal ratio = 1.0;
   const QRect screen = DeviceScreenAt(cursor_, ratio);
   const QSize deviceSize(qRound(width() * ratio), qRound(height() * ratio));
@@ -90,14 +94,14 @@ void TMagnifier::paintEvent(QPaintEvent*) {
   ++paints_;
   QPainter p(this);
   const int side = kMagnifiedSide * kZoom;
+  // Each screen pixel a square of kZoom × kZoom (nearest neighbour), the
+  // dark background left between them as the grid: solid fills only, much
+  // cheaper than a scaled image and lines blended over it.
   p.fillRect(rect(), QColor(32, 32, 32));
-  // Nearest neighbour: each screen pixel a square of kZoom × kZoom.
-  p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-  p.drawImage(QRect(1, 1, side, side), picture_);
-  p.setPen(QColor(0, 0, 0, 60));
-  for (int i = 1; i < kMagnifiedSide; ++i) {
-    p.drawLine(1 + i * kZoom, 1, 1 + i * kZoom, side);
-    p.drawLine(1, 1 + i * kZoom, side, 1 + i * kZoom);
+  for (int y = 0; y < picture_.height(); ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(picture_.constScanLine(y));
+    for (int x = 0; x < picture_.width(); ++x)
+      p.fillRect(QRect(1 + x * kZoom + 1, 1 + y * kZoom + 1, kZoom - 1, kZoom - 1), QColor(row[x]));
   }
   // The area that makes the colour, framed in black or white, whichever
   // stands out more against it.

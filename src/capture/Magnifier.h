@@ -41,7 +41,8 @@ class TMagnifier : public QWidget {
   void Apply();
 
   TFrameThrottle* frames_;
-  QImage picture_;  // the square, one image pixel per screen pixel
+  TPixelSquare square_;  // the newest sample's
+  QImage picture_;       // the square shown, one image pixel per screen pixel
   std::uint32_t color_ = 0;
   int area_ = 1;
   QPoint cursor_;

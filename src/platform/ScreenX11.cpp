@@ -373,17 +373,21 @@ struct TScreenX11::Impl {
                         ZPixmap);
       if (!image) return square;
     }
-    QImage part(area.size(), QImage::Format_RGB32);
-    Convert(image, part);
-    XDestroyImage(image);
-    for (int y = 0; y < area.height(); ++y) {
-      const auto* row = reinterpret_cast<const QRgb*>(part.constScanLine(y));
-      for (int x = 0; x < area.width(); ++x) {
-        const QPoint at = area.topLeft() + QPoint(x, y) - wanted.topLeft();
-        square.pixels[std::size_t(at.y()) * std::size_t(side) + std::size_t(at.x())] =
-            ColorRef({std::uint8_t(qRed(row[x])), std::uint8_t(qGreen(row[x])), std::uint8_t(qBlue(row[x]))});
-      }
+    // The usual layout is read in place; any other is converted first.
+    QImage part;
+    if (!Plain32(image)) {
+      part = QImage(area.size(), QImage::Format_RGB32);
+      Convert(image, part);
     }
+    const QPoint offset = area.topLeft() - wanted.topLeft();
+    for (int y = 0; y < area.height(); ++y) {
+      const auto* row = part.isNull()
+                            ? reinterpret_cast<const std::uint32_t*>(image->data + std::ptrdiff_t(y) * image->bytes_per_line)
+                            : reinterpret_cast<const std::uint32_t*>(part.constScanLine(y));
+      std::uint32_t* out = &square.pixels[std::size_t(y + offset.y()) * std::size_t(side) + std::size_t(offset.x())];
+      for (int x = 0; x < area.width(); ++x) out[x] = ColorValue(qRed(row[x]), qGreen(row[x]), qBlue(row[x]));
+    }
+    XDestroyImage(image);
     return square;
   }
 
