@@ -10,6 +10,9 @@
 //   selector the side panel's palette selector clicked until its list is painted,
 //   version  the version command clicked until its dialog is painted (then closed),
 //   editor   the palette editor's toolbar command clicked until its window is painted.
+// A program given as "PATH --pick" is started with that option: its
+// magnifier (unmanaged, 122 x 140, painted dark grey around its cells)
+// stands for the main window.
 //   startup_probe <rounds> <program> [<program> ...]     (needs an X server: xvfb-run)
 
 #include <X11/Xlib.h>
@@ -60,7 +63,7 @@ enum class Kind { Other, Splash, Main, Version, Editor, Popup };
 Kind KindOf(Display* display, Window window) {
   XWindowAttributes a;
   if (!XGetWindowAttributes(display, window, &a)) return Kind::Other;
-  if (a.override_redirect) return Kind::Popup;
+  if (a.override_redirect) return a.width == 122 && a.height == 140 ? Kind::Main : Kind::Popup;
   char* name = nullptr;
   Kind kind = Kind::Other;
   if (XFetchName(display, window, &name) && name) {
@@ -142,9 +145,15 @@ Run StartOnce(Display* display, const char* program) {
   Run run;
   XSync(display, True);  // forget the events of earlier runs
   const Clock::time_point start = Clock::now();
+  std::string path = program;
+  const bool pick = path.size() > 7 && path.ends_with(" --pick");
+  if (pick) path.resize(path.size() - 7);
   const pid_t pid = fork();
   if (pid == 0) {
-    execl(program, program, static_cast<char*>(nullptr));
+    if (pick)
+      execl(path.c_str(), path.c_str(), "--pick", static_cast<char*>(nullptr));
+    else
+      execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
     _exit(127);
   }
   const Clock::time_point deadline = start + std::chrono::seconds(20);
@@ -156,7 +165,9 @@ Run StartOnce(Display* display, const char* program) {
       run.splashMs = Ms(start, Clock::now());
     if (maps.main) {
       run.mappedMs = Ms(start, maps.mainAt);
-      if (PixelAt(display, maps.main, 133, 170) == 0xFFFFFF) run.paintedMs = Ms(start, Clock::now());
+      const bool painted = pick ? PixelAt(display, maps.main, 0, 0) == 0x202020
+                                : PixelAt(display, maps.main, 133, 170) == 0xFFFFFF;
+      if (painted) run.paintedMs = Ms(start, Clock::now());
     }
     usleep(200);
   }
