@@ -19,6 +19,7 @@
 #include "platform/ScreenCursor.h"
 #include "settings/AppPaths.h"
 #include "settings/IniFile.h"
+#include "values/ColorValue.h"
 
 namespace {
 
@@ -263,6 +264,7 @@ class TestCapture : public QObject {
     QTRY_VERIFY(w->cmdGetColorFromDisplay_Dynamic->hasFocus());
     QVERIFY(!w->TrackBar_Red->isEnabled());
     QVERIFY(!w->btn_StaticCapture->isVisible());
+    QVERIFY(w->PickingLens->Magnifier().isVisible());
 
     // A press on the eyedropper turns the running sampler into a burst.
     QTest::mousePress(w->btnColorCapture, Qt::LeftButton);
@@ -274,6 +276,7 @@ class TestCapture : public QObject {
     w->abfColorPicker1->SetEnabled(true);
     w->cmdGetColorFromDisplay_Dynamic->setFocus();
     QTest::keyClick(w->cmdGetColorFromDisplay_Dynamic, Qt::Key_Return);
+    QVERIFY(!w->PickingLens->Magnifier().isVisible());
     QVERIFY(!screen.topMostCalls.back().topMost);
     QVERIFY(!w->abfColorPicker1->Enabled());
     QVERIFY(!w->cmdGetColorFromDisplay_Dynamic->isVisible());
@@ -410,8 +413,12 @@ class TestCapture : public QObject {
 
     hb::ScopedMessageBoxes boxes;
     frmCaption->show();
+    QTest::mouseMove(frmCaption->Image1, QPoint(11, 10));
+    QTRY_VERIFY(magnifier.isVisible());
+    QCOMPARE(magnifier.Color(), uint(hb::ColorValue(113, 113, 113)));
     QTest::mouseClick(frmCaption->Image1, Qt::LeftButton, {}, QPoint(11, 10));
     QCOMPARE(w->cmdColorView->Color(), QColor(113, 113, 113));
+    QVERIFY(!magnifier.isVisible());
     QTRY_VERIFY(BurstOver());
     w->PickingLens->SetArea(1);  // as the other cases expect
     w->PickingLens->Remember();
