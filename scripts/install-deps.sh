@@ -9,7 +9,7 @@ PACKAGES=(
   libjpeg62-turbo-dev libfontconfig-dev
   libx11-dev libxfixes-dev libxtst-dev libxi-dev
   libbenchmark-dev
-  fonts-ipafont-gothic qt6-translations-l10n
+  fonts-ipafont-gothic qt6-translations-l10n qt6-l10n-tools
   xvfb xauth x11-utils imagemagick
   dbus-daemon dbus-session-bus-common
   clang libclang-rt-14-dev

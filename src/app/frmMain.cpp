@@ -21,6 +21,7 @@
 #include "support/FindFile.h"
 #include "support/ProcessPending.h"
 #include "support/frmVersion.h"
+#include "text/Translate.h"
 
 TfrmMain* frmMain = nullptr;
 
@@ -83,7 +84,7 @@ void TfrmMain::FormCreate(QObject*) {
   // 3. cmdColorView needs nothing here: Qt paints every widget through a back buffer.
 
   // 4.
-  StatusText = "起動中...";
+  StatusText = hb::Tr("TfrmMain", "起動中...");
   hb::ProcessPending();
 
   // 5. White to start with; this first refresh attaches the change handlers.
@@ -92,7 +93,7 @@ void TfrmMain::FormCreate(QObject*) {
   // 6. Nothing is left pending: colours travel as values.
 
   // 7-8. The palette plug-in files beside the executable, each loaded as it is found.
-  StatusText = "HBファイル検索中...";
+  StatusText = hb::Tr("TfrmMain", "HBファイル検索中...");
   hb::ProcessPending();
   FindFile1->FileMask.push_back("*.hb");
   FindFile1->FileMask.push_back("*.gpl");  // GIMP and Inkscape palettes dropped beside it
@@ -106,13 +107,13 @@ void TfrmMain::FormCreate(QObject*) {
   hb::ProcessPending();
 
   // 9. The kept colours, from the settings file.
-  StatusText = "キープデータ読み込み...";
+  StatusText = hb::Tr("TfrmMain", "キープデータ読み込み...");
   ReadKeepSettings();
 
   // 10. The last status stays half a second. This window is hidden all the
   // while: its chart (11) is painted and its first paint prepared during
   // the pause, which ends on a window ready to show.
-  StatusText = "設定完了...";
+  StatusText = hb::Tr("TfrmMain", "設定完了...");
   const auto pauseEnd = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
 
   // 11. The HSV chart, painted once.
@@ -128,8 +129,8 @@ void TfrmMain::FormCreate(QObject*) {
   {
     const QSignalBlocker blocker(cmbPalletSelect);
     cmbPalletSelect->clear();
-    cmbPalletSelect->addItem(QString::fromUtf8("【キープデータ】"));
-    cmbPalletSelect->addItem(QString::fromUtf8("【履歴データ】"));
+    cmbPalletSelect->addItem(QCoreApplication::translate("TfrmMain", "【キープデータ】"));
+    cmbPalletSelect->addItem(QCoreApplication::translate("TfrmMain", "【履歴データ】"));
     cmbPalletSelect->setCurrentIndex(0);
     SidePanel->ListPalettes();
   }

@@ -13,6 +13,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/ScreenCursor.h"
 #include "color/Swatches.h"
+#include "text/Translate.h"
 
 void TfrmMain::WireKeep() {
   keepList_ = new hb::TKeepList(this, {pnlKeep, scbKeepWork, StatusProgressBar1, popupKeep, tbKeepClear}, *Swatches,
@@ -69,7 +70,7 @@ void TfrmMain::FormCloseQuery(QObject*, bool& CanClose) {
     }
     hb::SetScreenCursor(hb::crDefault);
     hb::ShowException(error);
-    if (hb::MessageDlg("キープデータを保存せずに終了しますか？", hb::TMsgDlgType::mtConfirmation,
+    if (hb::MessageDlg(hb::Tr("TfrmMain", "キープデータを保存せずに終了しますか？"), hb::TMsgDlgType::mtConfirmation,
                        hb::mbYes | hb::mbNo) != hb::mrYes) {
       CanClose = false;
       return;

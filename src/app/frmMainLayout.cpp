@@ -1,6 +1,7 @@
 // The main window's layout: every control at its place, with its caption,
 // colours and name.
 
+#include <QCoreApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QLabel>
@@ -23,7 +24,7 @@ using hb::TGroupBox;
 using hb::TPanel;
 
 QPushButton* MakeButton(QWidget* parent, const char* caption, QRect bounds, bool handCursor) {
-  auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+  auto* button = new QPushButton(QCoreApplication::translate("TfrmMain", caption), parent);
   button->setGeometry(bounds);
   if (handCursor) button->setCursor(Qt::PointingHandCursor);
   return button;
@@ -96,7 +97,7 @@ void TfrmMain::CreateToolbar() {
   TBToolbar2->setGeometry(0, 0, 672, 26);
 
   auto action = [this](const char* name, const char* caption, const char* picture) {
-    auto* a = new QAction(QString::fromUtf8(caption), this);
+    auto* a = new QAction(tr(caption), this);
     a->setObjectName(QString::fromUtf8(name));
     if (picture) a->setIcon(QIcon(QString::fromUtf8(picture)));
     return a;
@@ -104,30 +105,30 @@ void TfrmMain::CreateToolbar() {
 
   // "保存": the colour image file and the colour codes for the clipboard.
   auto* saveMenu = new hb::TFlatMenu(this);
-  TB_SaveColorImage = action("TB_SaveColorImage", "カラーイメージファイル", nullptr);
+  TB_SaveColorImage = action("TB_SaveColorImage", QT_TRANSLATE_NOOP("TfrmMain", "カラーイメージファイル"), nullptr);
   saveMenu->addAction(TB_SaveColorImage);
-  TBSubmenuItem2 = new hb::TFlatMenu(QString::fromUtf8("カラーコードをクリップボードに出力"), saveMenu);
+  TBSubmenuItem2 = new hb::TFlatMenu(QCoreApplication::translate("TfrmMain", "カラーコードをクリップボードに出力"), saveMenu);
   TBSubmenuItem2->setObjectName(QStringLiteral("TBSubmenuItem2"));
-  TBItem1 = action("TBItem1", "カラーイメージ出力", nullptr);
+  TBItem1 = action("TBItem1", QT_TRANSLATE_NOOP("TfrmMain", "カラーイメージ出力"), nullptr);
   TBItem2 = action("TBItem2", "RGB", nullptr);
-  TBItem4 = action("TBItem4", "16進", nullptr);
-  TBItem5 = action("TBItem5", "色コード【ＨＴＭＬコード用】出力", nullptr);
-  TBItem6 = action("TBItem6", "色コード【ＶＢコード用】出力", nullptr);
+  TBItem4 = action("TBItem4", QT_TRANSLATE_NOOP("TfrmMain", "16進"), nullptr);
+  TBItem5 = action("TBItem5", QT_TRANSLATE_NOOP("TfrmMain", "色コード【ＨＴＭＬコード用】出力"), nullptr);
+  TBItem6 = action("TBItem6", QT_TRANSLATE_NOOP("TfrmMain", "色コード【ＶＢコード用】出力"), nullptr);
   TBItem1->setVisible(false);
   TBItem5->setVisible(false);
   TBItem6->setVisible(false);
   TBSubmenuItem2->addActions({TBItem1, TBItem2, TBItem4, TBItem5, TBItem6});
   saveMenu->addMenu(TBSubmenuItem2);
-  TBSubmenuItem3 = new hb::TFlatMenu(QString::fromUtf8("ファイルに出力"), saveMenu);
+  TBSubmenuItem3 = new hb::TFlatMenu(QCoreApplication::translate("TfrmMain", "ファイルに出力"), saveMenu);
   TBSubmenuItem3->setObjectName(QStringLiteral("TBSubmenuItem3"));
   saveMenu->addMenu(TBSubmenuItem3)->setVisible(false);
 
-  TB_OutPut = action("TB_OutPut", "保存", ":/toolbar/save.png");
+  TB_OutPut = action("TB_OutPut", QT_TRANSLATE_NOOP("TfrmMain", "保存"), ":/toolbar/save.png");
   TB_OutPut->setMenu(saveMenu);
-  TB_PlugInEditor = action("TB_PlugInEditor", "キープ・パレットエディタの起動", ":/toolbar/editor.png");
-  TBHelp = action("TBHelp", "ヘルプ", ":/toolbar/help.png");
-  TBItem3 = action("TBItem3", "バージョン情報", ":/toolbar/version.png");
-  TB_End = action("TB_End", "終了", ":/toolbar/exit.png");
+  TB_PlugInEditor = action("TB_PlugInEditor", QT_TRANSLATE_NOOP("TfrmMain", "キープ・パレットエディタの起動"), ":/toolbar/editor.png");
+  TBHelp = action("TBHelp", QT_TRANSLATE_NOOP("TfrmMain", "ヘルプ"), ":/toolbar/help.png");
+  TBItem3 = action("TBItem3", QT_TRANSLATE_NOOP("TfrmMain", "バージョン情報"), ":/toolbar/version.png");
+  TB_End = action("TB_End", QT_TRANSLATE_NOOP("TfrmMain", "終了"), ":/toolbar/exit.png");
 
   TBToolbar2->addAction(TB_OutPut);
   if (auto* button = qobject_cast<QToolButton*>(TBToolbar2->widgetForAction(TB_OutPut)))
@@ -153,7 +154,7 @@ void TfrmMain::CreateColorView() {
 }
 
 void TfrmMain::CreateSidePanel() {
-  GroupBox4 = new TGroupBox(GroupBox9, QString::fromUtf8("キープ・パレット"));
+  GroupBox4 = new TGroupBox(GroupBox9, QCoreApplication::translate("TfrmMain", "キープ・パレット"));
   GroupBox4->setGeometry(248, 16, 129, 241);
   const QRect client = GroupBox4->ClientRect();  // 125 x 225 below the caption
 
@@ -178,8 +179,8 @@ void TfrmMain::CreateSidePanel() {
                               pnlKeep, QSize(121, 139));
   pnlKeepButton = new TPanel(pnlKeepBase);
   pnlKeepButton->setGeometry(0, views.height() - 57, views.width(), 57);
-  btnKeepAdd = MakeButton(pnlKeepButton, "追加", QRect(8, 2, 97, 25), true);
-  btnKeepClear = MakeButton(pnlKeepButton, "クリア", QRect(8, 27, 97, 25), true);
+  btnKeepAdd = MakeButton(pnlKeepButton, QT_TRANSLATE_NOOP("TfrmMain", "追加"), QRect(8, 2, 97, 25), true);
+  btnKeepClear = MakeButton(pnlKeepButton, QT_TRANSLATE_NOOP("TfrmMain", "クリア"), QRect(8, 27, 97, 25), true);
 
   pnlHistory = new TPanel(nullptr, Qt::white);
   scbHistoryWork = MakeScrollBox(GroupBox4, views, pnlHistory, QSize(121, 196));
@@ -187,7 +188,7 @@ void TfrmMain::CreateSidePanel() {
 }
 
 void TfrmMain::CreateCaptureGroup() {
-  GroupBox5 = new TGroupBox(GroupBox9, QString::fromUtf8("画面から色を取得"));
+  GroupBox5 = new TGroupBox(GroupBox9, QCoreApplication::translate("TfrmMain", "画面から色を取得"));
   GroupBox5->setGeometry(248, 264, 129, 57);
 
   btnColorCapture = new TPictureButton(GroupBox5);
@@ -195,20 +196,19 @@ void TfrmMain::CreateCaptureGroup() {
   btnColorCapture->setGeometry(8, 16, 105, 33);
   btnColorCapture->SetPicture(QPixmap(QStringLiteral(":/eyedropper.png")));
   btnColorCapture->SetPictureLeft(-1);
-  btnColorCapture->SetHint(QString::fromUtf8(
-      "スポイトを、色を取得したいところまでドラッグ＆ドロップしてください"));
+  btnColorCapture->SetHint(QCoreApplication::translate("TfrmMain", "スポイトを、色を取得したいところまでドラッグ＆ドロップしてください"));
   btnColorCapture->SetShowHint(true);
 
-  cmdGetColorFromDisplay_Dynamic = MakeButton(GroupBox5, "色値の取得", QRect(16, 20, 145, 45), false);
-  btn_StaticCapture = MakeButton(GroupBox5, "スタティックキャプチャ", QRect(64, 16, 105, 25), false);
-  btn_DynamicCapture = MakeButton(GroupBox5, "ダイナミックキャプチャ", QRect(64, 40, 105, 25), false);
+  cmdGetColorFromDisplay_Dynamic = MakeButton(GroupBox5, QT_TRANSLATE_NOOP("TfrmMain", "色値の取得"), QRect(16, 20, 145, 45), false);
+  btn_StaticCapture = MakeButton(GroupBox5, QT_TRANSLATE_NOOP("TfrmMain", "スタティックキャプチャ"), QRect(64, 16, 105, 25), false);
+  btn_DynamicCapture = MakeButton(GroupBox5, QT_TRANSLATE_NOOP("TfrmMain", "ダイナミックキャプチャ"), QRect(64, 40, 105, 25), false);
   cmdGetColorFromDisplay_Dynamic->hide();
   btn_StaticCapture->hide();
   btn_DynamicCapture->hide();
 }
 
 void TfrmMain::CreateHexAndReset() {
-  GroupBox3 = new TGroupBox(GroupBox9, QString::fromUtf8("16進数"));
+  GroupBox3 = new TGroupBox(GroupBox9, QCoreApplication::translate("TfrmMain", "16進数"));
   GroupBox3->setGeometry(8, 264, 137, 57);
   txtHex = new QLineEdit(QStringLiteral("000000"), GroupBox3);
   txtHex->setObjectName(QStringLiteral("txtHex"));
@@ -217,12 +217,12 @@ void TfrmMain::CreateHexAndReset() {
   // Hexadecimal digits only: no input method.
   txtHex->setAttribute(Qt::WA_InputMethodEnabled, false);
   txtHex->setInputMethodHints(Qt::ImhPreferLatin | Qt::ImhNoPredictiveText);
-  cmdSetHex = MakeButton(GroupBox3, "読込み", QRect(72, 24, 57, 17), true);
+  cmdSetHex = MakeButton(GroupBox3, QT_TRANSLATE_NOOP("TfrmMain", "読込み"), QRect(72, 24, 57, 17), true);
 
   cmdReset = new TPictureButton(GroupBox9);
   cmdReset->setObjectName(QStringLiteral("cmdReset"));
   cmdReset->setGeometry(152, 272, 89, 41);
-  cmdReset->SetCaption(QString::fromUtf8("リセット"));
+  cmdReset->SetCaption(QCoreApplication::translate("TfrmMain", "リセット"));
   cmdReset->SetPicture(QPixmap(QStringLiteral(":/reset.png")));
   cmdReset->SetPictureLeft(4);
   cmdReset->SetPictureTop(11);
@@ -274,7 +274,7 @@ void TfrmMain::CreateHSVGroup() {
     (*images[i])->setGeometry(464, top - 8, 121, 9);
   }
 
-  GroupBox10 = new TGroupBox(GroupBox8, QString::fromUtf8("24色相環 オプション表示"));
+  GroupBox10 = new TGroupBox(GroupBox8, QCoreApplication::translate("TfrmMain", "24色相環 オプション表示"));
   GroupBox10->setGeometry(392, 168, 241, 97);
   HSVOptionGroup = new QButtonGroup(this);
   HSVOptionGroup->setExclusive(true);
@@ -286,12 +286,12 @@ void TfrmMain::CreateHSVGroup() {
     int top;
   };
   const Option options[] = {
-      {"btnHSVOption_None", "無し", &btnHSVOption_None, 16, 24},
-      {"btnHSVOption_Ruisetu", "隣接色相配色", &btnHSVOption_Ruisetu, 16, 48},
-      {"btnHSVOption_Ruiji", "類似色相配色", &btnHSVOption_Ruiji, 16, 72},
-      {"btnHSVOption_Chuusa", "中差色相配色", &btnHSVOption_Chuusa, 128, 24},
-      {"btnHSVOption_Taisyo", "対照色相配色", &btnHSVOption_Taisyo, 128, 48},
-      {"btnHSVOption_Hosyoku", "補色色相配色", &btnHSVOption_Hosyoku, 128, 72},
+      {"btnHSVOption_None", QT_TRANSLATE_NOOP("TfrmMain", "無し"), &btnHSVOption_None, 16, 24},
+      {"btnHSVOption_Ruisetu", QT_TRANSLATE_NOOP("TfrmMain", "隣接色相配色"), &btnHSVOption_Ruisetu, 16, 48},
+      {"btnHSVOption_Ruiji", QT_TRANSLATE_NOOP("TfrmMain", "類似色相配色"), &btnHSVOption_Ruiji, 16, 72},
+      {"btnHSVOption_Chuusa", QT_TRANSLATE_NOOP("TfrmMain", "中差色相配色"), &btnHSVOption_Chuusa, 128, 24},
+      {"btnHSVOption_Taisyo", QT_TRANSLATE_NOOP("TfrmMain", "対照色相配色"), &btnHSVOption_Taisyo, 128, 48},
+      {"btnHSVOption_Hosyoku", QT_TRANSLATE_NOOP("TfrmMain", "補色色相配色"), &btnHSVOption_Hosyoku, 128, 72},
   };
   for (const Option& option : options) {
     auto* button = MakeButton(GroupBox10, option.caption, QRect(option.left, option.top, 97, 17), true);
@@ -307,7 +307,7 @@ void TfrmMain::CreateStatusBar() {
   StatusBar1 = new hb::TStatusBar(this, {200, 50, 416});
   StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
   StatusBar1->setGeometry(0, 654, 672, 17);
-  StatusBar1->SetPanelText(0, QString::fromUtf8("Webセーフカラー"));
+  StatusBar1->SetPanelText(0, QCoreApplication::translate("TfrmMain", "Webセーフカラー"));
   StatusProgressBar1 = new QProgressBar(StatusBar1);
   StatusProgressBar1->setRange(0, 100);
   StatusProgressBar1->setTextVisible(false);

@@ -3,8 +3,6 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <QScreen>
 #include <algorithm>
 #include <cstdio>
@@ -12,11 +10,13 @@
 #include <thread>
 
 #include "app/AppStyle.h"
+#include "app/Translations.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
 #include "capture/CommandPick.h"
 #include "capture/FramePeriod.h"
 #include "capture/frmCaption.h"
+#include "desktop/Language.h"
 #include "desktop/Session.h"
 #include "output/CommandLine.h"
 #include "platform/ColorPortal.h"
@@ -28,8 +28,9 @@
 namespace {
 
 // huebrook --pick: the magnifier and one click, the colour on standard output.
-int RunPick(int argc, char** argv, const std::string& format) {
+int RunPick(int argc, char** argv, const std::string& format, hb::TLanguage language) {
   QApplication app(argc, argv);
+  hb::InstallTranslations(language);
   QCoreApplication::setApplicationName(QStringLiteral("Huebrook"));
   hb::TColorPortal* portal = hb::X11SeesWholeScreen() ? nullptr : new hb::TColorPortal(&app);
   const QScreen* primary = QGuiApplication::primaryScreen();
@@ -48,17 +49,29 @@ int RunPick(int argc, char** argv, const std::string& format) {
   return status;
 }
 
+// --help, --version and a bad command line: text only, no display needed.
+int RunTextOnly(int argc, char** argv, const hb::TCommandLine& line, hb::TLanguage language) {
+  QCoreApplication app(argc, argv);
+  hb::InstallTranslations(language);
+  switch (line.mode) {
+    case hb::TCommandLine::Mode::Help: std::fputs(hb::CommandHelp().c_str(), stdout); return 0;
+    case hb::TCommandLine::Mode::Version: std::printf("Huebrook %s\n", GetVersionString(10).c_str()); return 0;
+    default:
+      std::fprintf(stderr, "huebrook: %s\n%s", hb::CommandError(line).c_str(), hb::CommandUsage().c_str());
+      return hb::kExitUsage;
+  }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
   const hb::TCommandLine line = hb::ParseCommandLine(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
+  const hb::TLanguage language = hb::LanguageNamed(line.lang).value_or(hb::LanguageOfEnvironment());
   switch (line.mode) {
-    case hb::TCommandLine::Mode::Help: std::fputs(hb::CommandHelp().c_str(), stdout); return 0;
-    case hb::TCommandLine::Mode::Version: std::printf("Huebrook %s\n", GetVersionString(10).c_str()); return 0;
-    case hb::TCommandLine::Mode::Error:
-      std::fprintf(stderr, "huebrook: %s\n%s", line.error.c_str(), hb::CommandUsage().c_str());
-      return hb::kExitUsage;
-    case hb::TCommandLine::Mode::Pick: return RunPick(argc, argv, line.format);
+    case hb::TCommandLine::Mode::Help:
+    case hb::TCommandLine::Mode::Version:
+    case hb::TCommandLine::Mode::Error: return RunTextOnly(argc, argv, line, language);
+    case hb::TCommandLine::Mode::Pick: return RunPick(argc, argv, line.format, language);
     case hb::TCommandLine::Mode::Window: break;
   }
 
@@ -88,11 +101,8 @@ int main(int argc, char** argv) {
   // The splash, which has no font of its own, takes it here.
   QApplication::setFont(hb::WindowFont());
   fontLookup.join();
-  // Qt's own texts (the file dialogs' columns and buttons, the edit boxes'
-  // menus) in Japanese like the rest of the program, whatever the locale.
-  QTranslator qtTexts;
-  if (qtTexts.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QCoreApplication::installTranslator(&qtTexts);
+  // The interface's language, Qt's own texts (file dialogs, edit menus) with it.
+  hb::InstallTranslations(language);
 
   // 3.
   QCoreApplication::setApplicationName(QStringLiteral("Huebrook"));

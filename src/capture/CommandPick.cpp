@@ -10,6 +10,7 @@
 #include "platform/Screen.h"
 #include "settings/AppPaths.h"
 #include "values/ColorValue.h"
+#include "text/Translate.h"
 
 namespace hb {
 namespace {
@@ -46,7 +47,7 @@ void TCommandPick::TryGrab() {
     sampler_->SetEnabled(true);
     return;
   }
-  if (++grabTries_ >= kGrabTries) return Finish(kExitFailed, 0, "画面の入力を取れません（ほかのプログラムが使っています）");
+  if (++grabTries_ >= kGrabTries) return Finish(kExitFailed, 0, Tr("TCommandPick", "画面の入力を取れません（ほかのプログラムが使っています）"));
   QTimer::singleShot(kGrabRetryMs, this, [this] { TryGrab(); });
 }
 

@@ -10,6 +10,7 @@
 #include "platform/ScreenCursor.h"
 #include "support/Controls.h"
 #include "support/PictureButton.h"
+#include "text/Translate.h"
 
 namespace hb {
 
@@ -51,8 +52,9 @@ void TX11Pick::EyedropperUp() {
 
 void TX11Pick::DynamicCapture() {
   const int answer = MessageDlg(
-      "ダイナミックキャプチャモードに入ります。\n"
-      "取得したい色のところにマウスカーソルをあわせ、エンターキーをおしてください。",
+      Tr("TX11Pick",
+         "ダイナミックキャプチャモードに入ります。\n"
+         "取得したい色のところにマウスカーソルをあわせ、エンターキーをおしてください。"),
       TMsgDlgType::mtInformation, mbYes | mbNo);
   if (answer != mrYes) return;
   TheScreen().SetTopMost(c_.window, true);

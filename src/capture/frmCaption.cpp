@@ -15,6 +15,7 @@
 #include "values/ColorValue.h"
 #include "platform/Screen.h"
 #include "support/ProcessPending.h"
+#include "text/Translate.h"
 
 TfrmCaption* frmCaption = nullptr;
 
@@ -71,7 +72,7 @@ void TfrmCaption::FormShow(QObject*) {
 
   // 7-8. A window cannot hide itself while it is being shown: after Cancel it
   // closes at the timer's first tick.
-  const int answer = hb::MessageDlg("色を取得したい場所をクリックしてください", hb::TMsgDlgType::mtInformation,
+  const int answer = hb::MessageDlg(hb::Tr("TfrmCaption", "色を取得したい場所をクリックしてください"), hb::TMsgDlgType::mtInformation,
                                     hb::mbOK | hb::mbCancel);
   if (answer != hb::mrOk) Timer1->SetEnabled(true);
 }

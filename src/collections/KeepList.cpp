@@ -21,6 +21,8 @@
 #include "color/Swatches.h"
 #include "support/ProcessPending.h"
 #include "support/PictureButton.h"
+#include <QCoreApplication>
+#include "text/Translate.h"
 
 namespace hb {
 
@@ -177,7 +179,7 @@ void TKeepList::SwatchReleased(TPictureButton* swatch, Qt::MouseButton button) {
   disconnect(seen);
   if (!guard) return;
 
-  c_.tbKeepClear->setText(swatch->Hint() + QString::fromUtf8(" の削除"));
+  c_.tbKeepClear->setText(QCoreApplication::translate("TKeepList", "%1 の削除").arg(swatch->Hint()));
   target_ = swatch;
   c_.popupKeep->popup(swatch->mapToGlobal(screen.DeviceToWidget(swatch, device)));
 }
@@ -213,7 +215,7 @@ void TKeepList::DeleteTarget() {
 }
 
 void TKeepList::ClearAll() {
-  if (MessageDlg("キープデータを全クリアします\nよろしいですか？", TMsgDlgType::mtConfirmation, mbOK | mbCancel) !=
+  if (MessageDlg(Tr("TKeepList", "キープデータを全クリアします\nよろしいですか？"), TMsgDlgType::mtConfirmation, mbOK | mbCancel) !=
       mrOk)
     return;
   c_.pnlKeep->hide();

@@ -7,6 +7,7 @@
 #include "settings/IniDocument.h"
 #include "settings/IniFile.h"
 #include "text/StringCut.h"
+#include "text/Translate.h"
 
 namespace hb {
 
@@ -42,7 +43,7 @@ void AppendPalette(std::vector<TPalletData>& List, const std::string& FileName, 
     if (Report) Report(status);
   };
   try {
-    report("ファイル【" + FileName + "】処理中...");
+    report(Arg(Tr("PaletteFile", "ファイル【%1】処理中..."), FileName));
     List.push_back({PaletteNameOf(FileName), {}});
     // Both readers refuse the same size; the view says why a palette is empty.
     std::error_code error;
@@ -56,8 +57,10 @@ void AppendPalette(std::vector<TPalletData>& List, const std::string& FileName, 
       }
       return;
     }
+    // Translated once per file, not once per colour.
+    const std::string adding = Tr("PaletteFile", "プラグイン【%1】追加中...");
     List.back().Items = ReadPaletteFile(Path + FileName, [&](const std::string& section) {
-      report("プラグイン【" + section + "】追加中...");
+      report(Arg(adding, section));
     });
   } catch (const std::exception&) {
     // A palette that cannot be read is listed without colours; start-up goes on.
@@ -65,9 +68,9 @@ void AppendPalette(std::vector<TPalletData>& List, const std::string& FileName, 
 }
 
 std::string PaletteViewNotice(const TPalletData& Palette, std::size_t Shown) {
-  if (Palette.TooLarge) return "8MBを超えるため読み込めません";
+  if (Palette.TooLarge) return Tr("PaletteFile", "8MBを超えるため読み込めません");
   if (Palette.Items.size() <= Shown) return {};
-  return "先頭" + std::to_string(Shown) + "色を表示(全" + std::to_string(Palette.Items.size()) + "色)";
+  return Arg(Arg(Tr("PaletteFile", "先頭%1色を表示(全%2色)"), std::to_string(Shown)), std::to_string(Palette.Items.size()));
 }
 
 bool IsGplFileName(const std::string& FileName) {

@@ -8,6 +8,7 @@
 
 #include "text/CodePage.h"
 #include "text/Errors.h"
+#include "text/Translate.h"
 
 // The shown HSV values (and so what users see on the controls) depend on the
 // x87 format; on a target where long double is plain double they drift by one.
@@ -174,7 +175,7 @@ int HexToInt(std::string_view text) {
     const int high = HexPair(text.substr(0, split));
     return high * 256 + HexPair(text.substr(split));
   }
-  throw ConversionError("桁数が2桁か4桁ではありません。");
+  throw ConversionError(Tr("ColorConvert", "桁数が2桁か4桁ではありません。"));
 }
 
 std::string HexColorText(int R, int G, int B) {

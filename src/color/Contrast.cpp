@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include "text/Translate.h"
 
 namespace hb {
 
@@ -58,11 +59,11 @@ std::string ContrastText(TRGBBytes a, TRGBBytes b) {
 }
 
 std::string ContrastPanelText(TRGBBytes colour) {
-  return "白 " + ContrastText(kWhite, colour) + " ／ 黒 " + ContrastText(kBlack, colour);
+  return Arg(Arg(Tr("Contrast", "白 %1 ／ 黒 %2"), ContrastText(kWhite, colour)), ContrastText(kBlack, colour));
 }
 
 std::string ContrastHintSuffix(TRGBBytes swatch, TRGBBytes current) {
-  return " ／ 現在の色と " + ContrastText(swatch, current);
+  return Arg(Tr("Contrast", " ／ 現在の色と %1"), ContrastText(swatch, current));
 }
 
 } // namespace hb

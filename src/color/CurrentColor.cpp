@@ -1,5 +1,6 @@
 #include "color/CurrentColor.h"
 
+#include <QCoreApplication>
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <optional>
@@ -13,12 +14,13 @@
 #include "text/Errors.h"
 #include "support/Controls.h"
 #include "support/PictureButton.h"
+#include "text/Translate.h"
 
 namespace hb {
 
 namespace {
 
-const char* const kHexRangeMessage = "000000～FFFFFFの間で指定してください。";
+const char* const kHexRangeMessage = QT_TRANSLATE_NOOP("TCurrentColor", "000000～FFFFFFの間で指定してください。");
 
 enum Step { kRGB = 2, kHSV, kCMYK, kHexText, kSwatch, kWebSafe, kShown };
 
@@ -49,7 +51,7 @@ void ShowStatus(TStatusBar* status, bool webSafe, TRGBBytes color) {
     status->setFont(bold);
   }
   status->SetFontColor(QColor(128, 0, 0));
-  status->SetPanelText(0, QString::fromUtf8("Webセーフカラー"));
+  status->SetPanelText(0, QCoreApplication::translate("TCurrentColor", "Webセーフカラー"));
 }
 
 int Read(const TTrackBar* bar) { return bar->Position(); }
@@ -134,7 +136,7 @@ void TCurrentColor::GroupChanged(TColorGroup group, bool trackBars) {
 void TCurrentColor::ShowHex(std::string_view text) {
   // Whatever is wrong with the text, the user is told the valid range.
   const std::optional<TColorData> color = ParseHexColor(text);
-  if (!color) return ShowMessage(kHexRangeMessage);
+  if (!color) return ShowMessage(Tr("TCurrentColor", kHexRangeMessage));
   Show(*color);
 }
 

@@ -8,6 +8,7 @@
 #include "settings/IniDocument.h"
 #include "settings/IniFile.h"
 #include "text/CharText.h"
+#include "text/Translate.h"
 
 namespace hb {
 
@@ -73,10 +74,10 @@ std::vector<std::string> NameProblems(std::string_view name) {
   if (NameRoundTrips(name)) return {};
   // Said in the words the user reads.
   std::vector<std::string> problems;
-  if (name.find_first_of("\r\n") != std::string_view::npos) problems.emplace_back("改行");
+  if (name.find_first_of("\r\n") != std::string_view::npos) problems.emplace_back(hb::Tr("EditorItems", "改行"));
   if (!name.empty() && (IsBlank(name.front()) || IsBlank(name.back())))
-    problems.emplace_back("前後の空白");
-  if (problems.empty()) problems.emplace_back("ファイルに書けない文字");
+    problems.emplace_back(hb::Tr("EditorItems", "前後の空白"));
+  if (problems.empty()) problems.emplace_back(hb::Tr("EditorItems", "ファイルに書けない文字"));
   return problems;
 }
 

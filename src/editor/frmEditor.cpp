@@ -21,6 +21,7 @@
 #include "support/ProcessPending.h"
 #include "support/PictureButton.h"
 #include "text/ReducePathName.h"
+#include "text/Translate.h"
 
 TfrmEditor* frmEditor = nullptr;
 
@@ -35,7 +36,7 @@ TPictureButton* MakeBigButton(QWidget* parent, const char* name, const char* cap
   auto* button = new TPictureButton(parent);
   button->setObjectName(QString::fromUtf8(name));
   button->setGeometry(8, top, 185, 65);
-  button->SetCaption(QString::fromUtf8(caption));
+  button->SetCaption(QCoreApplication::translate("TfrmEditor", caption));
   button->SetPicture(QPixmap(QString::fromUtf8(picture)));
   button->SetPictureLeft(5);
   button->SetPictureTop(23);
@@ -44,7 +45,7 @@ TPictureButton* MakeBigButton(QWidget* parent, const char* name, const char* cap
 }
 
 QPushButton* MakeSmallButton(QWidget* parent, const char* name, const char* caption, int left) {
-  auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+  auto* button = new QPushButton(QCoreApplication::translate("TfrmEditor", caption), parent);
   button->setObjectName(QString::fromUtf8(name));
   button->setGeometry(left, 152, 57, 17);
   button->setCursor(Qt::PointingHandCursor);
@@ -128,7 +129,7 @@ void TfrmEditor::CreateEditControls() {
   cmdColorView->SetButtonStyle(TPictureButton::bsFlat);
   cmdColorView->setEnabled(false);
 
-  Label2 = hb::MakeCaption(Panel1, QString::fromUtf8("色名"), Qt::black, 7, 100, false);
+  Label2 = hb::MakeCaption(Panel1, QCoreApplication::translate("TfrmEditor", "色名"), Qt::black, 7, 100, false);
   Label2->setObjectName(QStringLiteral("Label2"));
   Edit1 = new QLineEdit(Panel1);
   Edit1->setObjectName(QStringLiteral("Edit1"));
@@ -161,19 +162,19 @@ void TfrmEditor::CreateEditControls() {
   lbGreen->setObjectName(QStringLiteral("lbGreen"));
   lbBlue->setObjectName(QStringLiteral("lbBlue"));
 
-  btnAdd = MakeSmallButton(Panel1, "btnAdd", "追加", 8);
-  btnDelete = MakeSmallButton(Panel1, "btnDelete", "削除", 72);
-  btnSave = MakeSmallButton(Panel1, "btnSave", "保存", 136);
+  btnAdd = MakeSmallButton(Panel1, "btnAdd", QT_TRANSLATE_NOOP("TfrmEditor", "追加"), 8);
+  btnDelete = MakeSmallButton(Panel1, "btnDelete", QT_TRANSLATE_NOOP("TfrmEditor", "削除"), 72);
+  btnSave = MakeSmallButton(Panel1, "btnSave", QT_TRANSLATE_NOOP("TfrmEditor", "保存"), 136);
   connect(btnAdd, &QAbstractButton::clicked, this, [this] { btnAddClick(btnAdd); });
   connect(btnDelete, &QAbstractButton::clicked, this, [this] { btnDeleteClick(btnDelete); });
   connect(btnSave, &QAbstractButton::clicked, this, [this] { btnSaveClick(btnSave); });
 }
 
 void TfrmEditor::CreateCommandButtons() {
-  btnLoadKeepData = MakeBigButton(Panel1, "btnLoadKeepData", "キープデータを取得", ":/editor/keep.png", 176);
-  btnLoadPlugIn = MakeBigButton(Panel1, "btnLoadPlugIn", "プラグインファイル読み込み", ":/editor/open.png", 248);
-  btnSavePlugIn = MakeBigButton(Panel1, "btnSavePlugIn", "プラグインファイルの保存", ":/editor/save.png", 320);
-  btnClose = MakeBigButton(Panel1, "btnClose", "プラグインエディタを閉じる", ":/editor/close.png", 392);
+  btnLoadKeepData = MakeBigButton(Panel1, "btnLoadKeepData", QT_TRANSLATE_NOOP("TfrmEditor", "キープデータを取得"), ":/editor/keep.png", 176);
+  btnLoadPlugIn = MakeBigButton(Panel1, "btnLoadPlugIn", QT_TRANSLATE_NOOP("TfrmEditor", "プラグインファイル読み込み"), ":/editor/open.png", 248);
+  btnSavePlugIn = MakeBigButton(Panel1, "btnSavePlugIn", QT_TRANSLATE_NOOP("TfrmEditor", "プラグインファイルの保存"), ":/editor/save.png", 320);
+  btnClose = MakeBigButton(Panel1, "btnClose", QT_TRANSLATE_NOOP("TfrmEditor", "プラグインエディタを閉じる"), ":/editor/close.png", 392);
   connect(btnLoadKeepData, &QAbstractButton::clicked, this, [this] { btnLoadKeepDataClick(btnLoadKeepData); });
   connect(btnLoadPlugIn, &QAbstractButton::clicked, this, [this] { btnLoadPlugInClick(btnLoadPlugIn); });
   connect(btnSavePlugIn, &QAbstractButton::clicked, this, [this] { btnSavePlugInClick(btnSavePlugIn); });
@@ -188,15 +189,15 @@ void TfrmEditor::CreateExportToolBar() {
   ToolBar1->setIconSize(QSize(16, 16));
   ToolBar1->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   TB_ExportGpl = ToolBar1->addAction(QIcon(QStringLiteral(":/editor/save.png")),
-                                     QString::fromUtf8("GIMPパレットに書き出し"));
+                                     QCoreApplication::translate("TfrmEditor", "GIMPパレットに書き出し"));
   TB_ExportGpl->setObjectName(QStringLiteral("TB_ExportGpl"));
-  TB_ExportGpl->setToolTip(QString::fromUtf8("一覧をGIMPパレット(.gpl)として書き出します"));
+  TB_ExportGpl->setToolTip(QCoreApplication::translate("TfrmEditor", "一覧をGIMPパレット(.gpl)として書き出します"));
   if (QWidget* button = ToolBar1->widgetForAction(TB_ExportGpl)) button->setCursor(Qt::PointingHandCursor);
   connect(TB_ExportGpl, &QAction::triggered, this, [this] { TB_ExportGplClick(TB_ExportGpl); });
 
   SaveDialogGpl = new hb::TSaveDialog(this);
   SaveDialogGpl->setObjectName(QStringLiteral("SaveDialogGpl"));
-  SaveDialogGpl->Filter = kExportGplFilter;
+  SaveDialogGpl->Filter = hb::Tr("TfrmEditor", kExportGplFilter);
   SaveDialogGpl->DefaultExt = "gpl";
   // The dialog's defaults: it asks before replacing a file and refuses a
   // missing folder or a read-only file.
@@ -209,7 +210,7 @@ void TfrmEditor::FormCreate(QObject*) { ClearList(); }
 void TfrmEditor::FormShow(QObject*) {
   Timer1->SetEnabled(true);
   ClearList();
-  lblAlert->setText(QString::fromUtf8("追加・編集し、保存されたプラグインは、\n再起動すると反映されます。"));
+  lblAlert->setText(QCoreApplication::translate("TfrmEditor", "追加・編集し、保存されたプラグインは、\n再起動すると反映されます。"));
   EditorModified = false;
 }
 
@@ -220,7 +221,7 @@ void TfrmEditor::FormCloseQuery(QObject*, bool& CanClose) {
     return;
   }
   if (EditorModified) {
-    const int answer = hb::MessageDlg("データが編集されています。\nプラグインを保存しますか？",
+    const int answer = hb::MessageDlg(hb::Tr("TfrmEditor", "データが編集されています。\nプラグインを保存しますか？"),
                                       hb::TMsgDlgType::mtConfirmation, hb::mbYes | hb::mbNo | hb::mbCancel);
     if (answer == hb::mrCancel) {
       CanClose = false;
@@ -331,8 +332,9 @@ void TfrmEditor::btnSaveClick(QObject*) {
   const std::vector<std::string> problems = hb::NameProblems(name);
   if (!problems.empty()) {
     std::string list;
-    for (const std::string& p : problems) list += (list.empty() ? "" : "、") + p;
-    hb::MessageDlg("色名に次の文字は使えません：" + list, hb::TMsgDlgType::mtWarning, hb::mbOK);
+    for (const std::string& p : problems) list += (list.empty() ? "" : hb::Tr("TfrmEditor", "、")) + p;
+    hb::MessageDlg(hb::Arg(hb::Tr("TfrmEditor", "色名に次の文字は使えません：%1"), list), hb::TMsgDlgType::mtWarning,
+                   hb::mbOK);
     return;
   }
   {
@@ -351,7 +353,7 @@ void TfrmEditor::btnDeleteClick(QObject*) {
   const int i = SelectedIndex();
   if (i < 0) return;
   const std::string& name = EditorItems[std::size_t(i)].Name;
-  if (hb::MessageDlg(name + "を削除します\nよろしいですか？", hb::TMsgDlgType::mtWarning,
+  if (hb::MessageDlg(hb::Arg(hb::Tr("TfrmEditor", "%1を削除します\nよろしいですか？"), name), hb::TMsgDlgType::mtWarning,
                      hb::mbYes | hb::mbNo) != hb::mrYes)
     return;
   {
@@ -387,7 +389,7 @@ void TfrmEditor::RunBusy(const std::function<void()>& work) {
 void TfrmEditor::btnLoadKeepDataClick(QObject*) {
   const std::vector<std::uint32_t> colors = KeepColors ? KeepColors() : std::vector<std::uint32_t>{};
   if (colors.empty()) {
-    hb::MessageDlg("データがキープされていません。", hb::TMsgDlgType::mtInformation, hb::mbOK);
+    hb::MessageDlg(hb::Tr("TfrmEditor", "データがキープされていません。"), hb::TMsgDlgType::mtInformation, hb::mbOK);
     return;
   }
   RunBusy([&] {
@@ -405,7 +407,7 @@ void TfrmEditor::btnLoadKeepDataClick(QObject*) {
 
 void TfrmEditor::btnLoadPlugInClick(QObject*) {
   const std::optional<std::string> path =
-      hb::OpenFileDialog(kOpenFilter, hb::PaletteFolderForDialogs());
+      hb::OpenFileDialog(hb::Tr("TfrmEditor", kOpenFilter), hb::PaletteFolderForDialogs());
   if (path) OpenPlugIn(*path);
 }
 
@@ -423,18 +425,19 @@ void TfrmEditor::OpenPlugIn(const std::string& path) {
 void TfrmEditor::btnSavePlugInClick(QObject*) { SavePlugIn(); }
 
 TfrmEditor::SaveResult TfrmEditor::SavePlugIn() {
-  const std::optional<std::string> path = hb::SaveFileDialog(kSaveFilter, SaveFolder());
+  const std::optional<std::string> path = hb::SaveFileDialog(hb::Tr("TfrmEditor", kSaveFilter), SaveFolder());
   if (!path) return SaveResult::Cancelled;
 
   // Entries of one name share one section, where the last one wins: the user
   // decides whether the others may go.
   const std::vector<std::string> repeated = hb::RepeatedNames(EditorItems);
   if (!repeated.empty()) {
-    std::string text = "次の色名が重複しています。\n";
-    for (std::size_t i = 0; i < repeated.size() && i < kListedNames; ++i) text += "「" + repeated[i] + "」\n";
+    std::string text = hb::Tr("TfrmEditor", "次の色名が重複しています。") + "\n";
+    for (std::size_t i = 0; i < repeated.size() && i < kListedNames; ++i)
+      text += hb::Arg(hb::Tr("TfrmEditor", "「%1」"), repeated[i]) + "\n";
     if (repeated.size() > kListedNames)
-      text += "ほか " + std::to_string(repeated.size() - kListedNames) + " 件\n";
-    text += "同じ色名の項目は、最後の項目だけが保存されます。よろしいですか？";
+      text += hb::Arg(hb::Tr("TfrmEditor", "ほか %1 件"), std::to_string(repeated.size() - kListedNames)) + "\n";
+    text += hb::Tr("TfrmEditor", "同じ色名の項目は、最後の項目だけが保存されます。よろしいですか？");
     if (hb::MessageDlg(text, hb::TMsgDlgType::mtConfirmation, hb::mbOK | hb::mbCancel) != hb::mrOk)
       return SaveResult::Cancelled;
   }

@@ -11,6 +11,7 @@
 
 #include "editor/EditorItems.h"
 #include "support/Controls.h"
+#include <QtGlobal>
 
 class QAction;
 class QLabel;
@@ -75,9 +76,9 @@ class TfrmEditor : public hb::TForm {
   std::string PaletteName;
 
   static constexpr const char* kOpenFilter =
-      "Huebrook　プラグインファイル|*.hb|GIMPパレット(*.gpl)|*.gpl";
-  static constexpr const char* kSaveFilter = "Huebrook プラグインファイル(*.hb)|*.hb";
-  static constexpr const char* kExportGplFilter = "GIMPパレット(*.gpl)|*.gpl";
+      QT_TRANSLATE_NOOP("TfrmEditor", "Huebrook　プラグインファイル|*.hb|GIMPパレット(*.gpl)|*.gpl");
+  static constexpr const char* kSaveFilter = QT_TRANSLATE_NOOP("TfrmEditor", "Huebrook プラグインファイル(*.hb)|*.hb");
+  static constexpr const char* kExportGplFilter = QT_TRANSLATE_NOOP("TfrmEditor", "GIMPパレット(*.gpl)|*.gpl");
 
   void FormCreate(QObject* Sender);
   void FormShow(QObject* Sender) override;

@@ -9,6 +9,7 @@
 #include "platform/MessageBoxes.h"
 #include "support/Controls.h"
 #include "support/PictureButton.h"
+#include "text/Translate.h"
 
 namespace hb {
 
@@ -19,7 +20,7 @@ void TColorOutput::PutClipboardText(const std::string& text) {
   } catch (const std::exception&) {
     failure = std::current_exception();
   }
-  ShowMessage("出力しました");
+  ShowMessage(Tr("ColorOutput", "出力しました"));
   if (!failure) return;
   try {
     std::rethrow_exception(failure);
@@ -53,7 +54,7 @@ void TColorOutput::SaveColorImage(TSaveDialog& dialog) {
     ShowException(error);
     return;
   }
-  MessageDlg("保存しました", TMsgDlgType::mtInformation, mbOK);
+  MessageDlg(Tr("ColorOutput", "保存しました"), TMsgDlgType::mtInformation, mbOK);
 }
 
 } // namespace hb

@@ -6,6 +6,9 @@
 
 #include "output/ColorCodes.h"
 #include "output/ColorNotations.h"
+#include "text/Translate.h"
+
+#include <QtGlobal>
 
 namespace hb {
 namespace {
@@ -27,10 +30,12 @@ bool IsIn(const auto& names, std::string_view name) {
   return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-TCommandLine Error(std::string text) {
+// text: a source text marked for translation; it is translated when told.
+TCommandLine Error(const char* text, std::string arg = {}) {
   TCommandLine line;
   line.mode = TCommandLine::Mode::Error;
-  line.error = std::move(text);
+  line.error = text;
+  line.errorArg = std::move(arg);
   return line;
 }
 
@@ -94,17 +99,26 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& args) {
       } else if (i + 1 < args.size()) {
         value = args[++i];
       } else {
-        return Error("--format には書式が必要です");
+        return Error(QT_TRANSLATE_NOOP("CommandLine", "--format には書式が必要です"));
       }
-      if (!IsIn(PickFormats(), std::string_view(value))) return Error("不明な書式です: " + value);
+      if (!IsIn(PickFormats(), std::string_view(value))) return Error(QT_TRANSLATE_NOOP("CommandLine", "不明な書式です: %1"), value);
       line.format = value;
       formatGiven = true;
+    } else if (arg.starts_with("--lang") && key == "lang") {
+      std::string value;
+      if (equals != std::string_view::npos) {
+        value = std::string(name.substr(equals + 1));
+      } else if (i + 1 < args.size()) {
+        value = args[++i];
+      }
+      if (value != "ja" && value != "en") return Error(QT_TRANSLATE_NOOP("CommandLine", "--lang には ja か en を指定してください"));
+      line.lang = value;
     } else if (IsIn(kQtOptionsWithValue, key)) {
       // Qt reads the value, given in the same argument or the next.
       if (equals == std::string_view::npos) ++i;
     } else if (IsIn(kQtFlags, key)) {
     } else {
-      return Error("不明なオプションです: " + arg);
+      return Error(QT_TRANSLATE_NOOP("CommandLine", "不明なオプションです: %1"), arg);
     }
   }
   if (help) {
@@ -112,35 +126,43 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& args) {
   } else if (version) {
     line.mode = TCommandLine::Mode::Version;
   } else if (formatGiven && !pick) {
-    return Error("--format は --pick と使います");
+    return Error(QT_TRANSLATE_NOOP("CommandLine", "--format は --pick と使います"));
   } else if (pick) {
-    if (!files.empty()) return Error("--pick にファイルは指定できません: " + files.front());
+    if (!files.empty()) return Error(QT_TRANSLATE_NOOP("CommandLine", "--pick にファイルは指定できません: %1"), files.front());
     line.mode = TCommandLine::Mode::Pick;
   } else if (files.size() > 1) {
-    return Error("開けるファイルは一つです");
+    return Error(QT_TRANSLATE_NOOP("CommandLine", "開けるファイルは一つです"));
   } else if (!files.empty()) {
     line.file = files.front();
   }
   return line;
 }
 
-std::string CommandUsage() { return "使い方: huebrook [--pick [--format 書式]] [ファイル] | --help | --version\n"; }
+std::string CommandError(const TCommandLine& line) {
+  return Arg(Tr("CommandLine", line.error.c_str()), line.errorArg);
+}
+
+std::string CommandUsage() {
+  return Tr("CommandLine", "使い方: huebrook [--pick [--format 書式]] [--lang ja|en] [ファイル] | --help | --version") + "\n";
+}
 
 std::string CommandHelp() {
   std::string formats;
   for (std::string_view f : PickFormats()) formats += std::string(formats.empty() ? "" : ", ") + std::string(f);
-  return CommandUsage() +
-         "\n"
-         "  (なし)              メインウィンドウを開きます\n"
-         "  ファイル            .hb または .gpl のパレットをパレットエディタで開きます\n"
-         "  --pick              画面の色をクリックで取り、標準出力に書いて終わります\n"
-         "                      (Esc キーか右クリックで取り消し)\n"
-         "  --format 書式       --pick の書式: " + formats + "\n"
-         "                      (既定: hex = #RRGGBB)\n"
-         "  --help, -h          この説明を表示します\n"
-         "  --version           バージョンを表示します\n"
-         "\n"
-         "終了コード: 0 色を取った / 1 取り消した / 2 コマンドラインの誤り\n";
+  return CommandUsage() + "\n" +
+         Arg(Tr("CommandLine",
+                "  (なし)              メインウィンドウを開きます\n"
+                "  ファイル            .hb または .gpl のパレットをパレットエディタで開きます\n"
+                "  --pick              画面の色をクリックで取り、標準出力に書いて終わります\n"
+                "                      (Esc キーか右クリックで取り消し)\n"
+                "  --format 書式       --pick の書式: %1\n"
+                "                      (既定: hex = #RRGGBB)\n"
+                "  --lang ja|en        表示の言語 (既定: デスクトップの言語から)\n"
+                "  --help, -h          この説明を表示します\n"
+                "  --version           バージョンを表示します\n"
+                "\n"
+                "終了コード: 0 色を取った / 1 取り消した / 2 コマンドラインの誤り / 3 取れなかった\n"),
+             formats);
 }
 
 } // namespace hb

@@ -18,8 +18,12 @@ struct TCommandLine {
   std::string file;
   // With Pick: the notation's name, one of PickFormats().
   std::string format = "hex";
-  // With Error: what was wrong, one line.
+  // --lang: "ja" or "en"; empty to follow the desktop's languages.
+  std::string lang;
+  // With Error: what was wrong, one line, as written in the program (a
+  // source text for Tr with %1 standing for errorArg); see CommandError.
   std::string error;
+  std::string errorArg;
 };
 
 // args without the program's name.
@@ -32,7 +36,11 @@ const std::vector<std::string_view>& PickFormats();
 // #RRGGBB in upper case); nothing for a name that is none.
 std::optional<std::string> PickedColorText(std::string_view format, int R, int G, int B);
 
-// The one-line usage, and the whole help text (both end with a line break).
+// The error in the interface's language.
+std::string CommandError(const TCommandLine& line);
+
+// The one-line usage, and the whole help text (both end with a line break),
+// in the interface's language.
 std::string CommandUsage();
 std::string CommandHelp();
 

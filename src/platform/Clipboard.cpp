@@ -3,12 +3,13 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <stdexcept>
+#include "text/Translate.h"
 
 namespace hb {
 
 namespace {
 
-const char* const kCannotOpen = "クリップボードを開けません";
+const char* const kCannotOpen = QT_TRANSLATE_NOOP("Clipboard", "クリップボードを開けません");
 
 class QtClipboard : public ClipboardService {
  public:
@@ -16,7 +17,7 @@ class QtClipboard : public ClipboardService {
     QClipboard* clipboard = qobject_cast<QGuiApplication*>(QCoreApplication::instance())
                                 ? QGuiApplication::clipboard()
                                 : nullptr;
-    if (!clipboard) throw std::runtime_error(kCannotOpen);
+    if (!clipboard) throw std::runtime_error(Tr("Clipboard", kCannotOpen));
     // setText replaces the whole content: other formats do not survive it.
     clipboard->setText(QString::fromUtf8(text.data(), qsizetype(text.size())), QClipboard::Clipboard);
   }
@@ -40,7 +41,7 @@ void SetClipboardServiceForTesting(ClipboardService* service) { g_testService = 
 
 void FakeClipboard::SetText(const std::string& value) {
   ++writes;
-  if (failWrites) throw std::runtime_error(kCannotOpen);
+  if (failWrites) throw std::runtime_error(Tr("Clipboard", kCannotOpen));
   text = value;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "desktop/PortalColor.h"
+#include "text/Translate.h"
 
 namespace hb {
 
@@ -37,12 +38,13 @@ std::optional<TRGBBytes> ColourOf(const QVariantMap& results) {
 std::string PortalFailureMessage(TPortalFailure why) {
   switch (why) {
     case TPortalFailure::Unavailable:
-      return "画面から色を取るには、デスクトップのポータル (xdg-desktop-portal) が必要です。"
-             "ポータルが見つからないか、色の取得を受け付けませんでした。";
+      return Tr("ColorPortal",
+                "画面から色を取るには、デスクトップのポータル (xdg-desktop-portal) が必要です。"
+                "ポータルが見つからないか、色の取得を受け付けませんでした。");
     case TPortalFailure::Malformed:
-      return "デスクトップのポータルから正しい色が返りませんでした。色は変わっていません。";
+      return Tr("ColorPortal", "デスクトップのポータルから正しい色が返りませんでした。色は変わっていません。");
     case TPortalFailure::TimedOut:
-      return "デスクトップのポータルが60秒たっても応答しませんでした。色は変わっていません。";
+      return Tr("ColorPortal", "デスクトップのポータルが60秒たっても応答しませんでした。色は変わっていません。");
   }
   return {};
 }

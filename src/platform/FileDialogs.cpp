@@ -5,17 +5,21 @@
 #include <QStringList>
 
 #include "platform/MessageBoxes.h"
+#include "text/Translate.h"
 
 namespace hb {
 
 namespace {
 
 void SetJapaneseLabels(QFileDialog& dialog, bool open) {
-  dialog.setLabelText(QFileDialog::LookIn, QString::fromUtf8(open ? "ファイルの場所:" : "保存する場所:"));
-  dialog.setLabelText(QFileDialog::FileName, QString::fromUtf8("ファイル名(&N):"));
-  dialog.setLabelText(QFileDialog::FileType, QString::fromUtf8("ファイルの種類(&T):"));
-  dialog.setLabelText(QFileDialog::Accept, QString::fromUtf8(open ? "開く(&O)" : "保存(&S)"));
-  dialog.setLabelText(QFileDialog::Reject, QString::fromUtf8("キャンセル"));
+  auto label = [](const char* text) { return QCoreApplication::translate("FileDialogs", text); };
+  dialog.setLabelText(QFileDialog::LookIn, open ? label(QT_TRANSLATE_NOOP("FileDialogs", "ファイルの場所:"))
+                                                : label(QT_TRANSLATE_NOOP("FileDialogs", "保存する場所:")));
+  dialog.setLabelText(QFileDialog::FileName, label(QT_TRANSLATE_NOOP("FileDialogs", "ファイル名(&N):")));
+  dialog.setLabelText(QFileDialog::FileType, label(QT_TRANSLATE_NOOP("FileDialogs", "ファイルの種類(&T):")));
+  dialog.setLabelText(QFileDialog::Accept, open ? label(QT_TRANSLATE_NOOP("FileDialogs", "開く(&O)"))
+                                                : label(QT_TRANSLATE_NOOP("FileDialogs", "保存(&S)")));
+  dialog.setLabelText(QFileDialog::Reject, label(QT_TRANSLATE_NOOP("FileDialogs", "キャンセル")));
 }
 
 class QtFileDialogs : public FileDialogService {
@@ -32,7 +36,8 @@ class QtFileDialogs : public FileDialogService {
                        QString::fromStdString(QtFileFilter(request.filter)));
     // Qt's own dialog, so that it speaks Japanese like the rest of the program.
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-    dialog.setWindowTitle(QString::fromUtf8(open ? "ファイルを開く" : "名前を付けて保存"));
+    dialog.setWindowTitle(open ? QCoreApplication::translate("FileDialogs", "ファイルを開く")
+                               : QCoreApplication::translate("FileDialogs", "名前を付けて保存"));
     if (open) {
       dialog.setAcceptMode(QFileDialog::AcceptOpen);
       dialog.setFileMode(QFileDialog::ExistingFile);
@@ -105,7 +110,7 @@ TSaveFileDialog::TSaveFileDialog(QWidget* parent, const TSaveDialogRequest& requ
   setOption(QFileDialog::DontConfirmOverwrite, true);
   setAcceptMode(QFileDialog::AcceptSave);
   setFileMode(QFileDialog::AnyFile);
-  setWindowTitle(request.title.empty() ? QString::fromUtf8("名前を付けて保存") : QString::fromStdString(request.title));
+  setWindowTitle(request.title.empty() ? QCoreApplication::translate("FileDialogs", "名前を付けて保存") : QString::fromStdString(request.title));
   SetJapaneseLabels(*this, false);
   for (const TFileFilter& filter : filters_) qtFilters_ << QtFilter(filter);
   if (!qtFilters_.isEmpty()) {
@@ -138,7 +143,7 @@ void TSaveFileDialog::accept() {
   const std::string shown = file.fileName().toStdString();
 
   if ((request_.options & ofPathMustExist) && !file.absoluteDir().exists()) {
-    MessageDlg(shown + "\nパスが存在しません。\nパスが正しいかどうかを確認してください。", TMsgDlgType::mtWarning, mbOK);
+    MessageDlg(Arg(Tr("FileDialogs", "%1\nパスが存在しません。\nパスが正しいかどうかを確認してください。"), shown), TMsgDlgType::mtWarning, mbOK);
     return;
   }
   if (file.isDir()) {
@@ -148,12 +153,12 @@ void TSaveFileDialog::accept() {
   }
   if (file.exists()) {
     if ((request_.options & ofNoReadOnlyReturn) && !file.isWritable()) {
-      MessageDlg(shown + "\nこのファイルは読み取り専用に設定されています。\n別の名前を使用してください。",
+      MessageDlg(Arg(Tr("FileDialogs", "%1\nこのファイルは読み取り専用に設定されています。\n別の名前を使用してください。"), shown),
                  TMsgDlgType::mtWarning, mbOK);
       return;
     }
     if ((request_.options & ofOverwritePrompt) &&
-        MessageDlg(shown + " は既に存在します。\n上書きしますか?", TMsgDlgType::mtConfirmation, mbYes | mbNo) != mrYes)
+        MessageDlg(Arg(Tr("FileDialogs", "%1 は既に存在します。\n上書きしますか?"), shown), TMsgDlgType::mtConfirmation, mbYes | mbNo) != mrYes)
       return;
   }
   chosen_ = name;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include "text/Translate.h"
 
 namespace hb {
 
@@ -51,16 +52,16 @@ TBuiltMessageBox BuildMessageBox(const TMessageRequest& request, QWidget* parent
     int result;
   };
   static const Choice kChoices[] = {
-      {mbYes, "はい(&Y)", QMessageBox::YesRole, mrYes},
-      {mbNo, "いいえ(&N)", QMessageBox::NoRole, mrNo},
+      {mbYes, QT_TRANSLATE_NOOP("MessageBoxes", "はい(&Y)"), QMessageBox::YesRole, mrYes},
+      {mbNo, QT_TRANSLATE_NOOP("MessageBoxes", "いいえ(&N)"), QMessageBox::NoRole, mrNo},
       {mbOK, "OK", QMessageBox::AcceptRole, mrOk},
-      {mbCancel, "キャンセル", QMessageBox::RejectRole, mrCancel},
+      {mbCancel, QT_TRANSLATE_NOOP("MessageBoxes", "キャンセル"), QMessageBox::RejectRole, mrCancel},
   };
   QAbstractButton* escape = nullptr;
   built.escapeAnswer = mrNone;
   for (const Choice& c : kChoices) {
     if (!(request.buttons & c.flag)) continue;
-    QPushButton* b = box.addButton(QString::fromUtf8(c.caption), c.role);
+    QPushButton* b = box.addButton(QCoreApplication::translate("MessageBoxes", c.caption), c.role);
     if (built.answers.empty()) box.setDefaultButton(b);
     built.answers.emplace_back(b, c.result);
     // Escape answers Cancel when offered, else No, else OK.
@@ -76,10 +77,10 @@ TBuiltMessageBox BuildMessageBox(const TMessageRequest& request, QWidget* parent
 
 std::string CaptionFor(TMsgDlgType type) {
   switch (type) {
-    case TMsgDlgType::mtWarning: return "警告";
-    case TMsgDlgType::mtError: return "エラー";
-    case TMsgDlgType::mtInformation: return "情報";
-    case TMsgDlgType::mtConfirmation: return "確認";
+    case TMsgDlgType::mtWarning: return Tr("MessageBoxes", "警告");
+    case TMsgDlgType::mtError: return Tr("MessageBoxes", "エラー");
+    case TMsgDlgType::mtInformation: return Tr("MessageBoxes", "情報");
+    case TMsgDlgType::mtConfirmation: return Tr("MessageBoxes", "確認");
     case TMsgDlgType::mtNotice: break;
   }
   const QString title = QApplication::applicationName();

@@ -13,6 +13,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include "text/Translate.h"
 
 namespace hb {
 
@@ -179,7 +180,7 @@ void RemoveLeftovers(const std::string& dir, const std::string& name) {
 } // namespace
 
 IniWriteError::IniWriteError(const std::string& path)
-    : std::runtime_error(path + " に書き込めません"), path_(path) {}
+    : std::runtime_error(Arg(Tr("IniFile", "%1 に書き込めません"), path)), path_(path) {}
 
 void SetIniWriteHook(IniWriteHook hook) { WriteHook() = std::move(hook); }
 

@@ -1,6 +1,7 @@
 #include "support/Version.h"
 
 #include <cstdio>
+#include "text/Translate.h"
 
 namespace hb {
 
@@ -20,7 +21,7 @@ std::optional<std::string> TVersionResource::Query(std::string_view path) const 
 std::string GetVersionString(const TVersionResource* resource, int index) {
   if (!resource) return {};
   const std::optional<std::string> table = resource->Query("\\VarFileInfo\\Translation");
-  if (!table || table->size() < 4) throw VersionInfoError("情報の取得に失敗しました");
+  if (!table || table->size() < 4) throw VersionInfoError(Tr("Version", "情報の取得に失敗しました"));
   std::uint32_t first = 0;
   for (int i = 3; i >= 0; --i) first = first << 8 | static_cast<unsigned char>((*table)[std::size_t(i)]);
   if (index < 0 || index >= int(std::size(kVersionKeys))) return {};

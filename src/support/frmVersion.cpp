@@ -9,6 +9,7 @@
 #include "support/PictureButton.h"
 #include "support/URLLink.h"
 #include "support/Version.h"
+#include <QCoreApplication>
 
 TfrmVersion* frmVersion = nullptr;
 
@@ -35,7 +36,7 @@ std::function<std::string(int)>& TfrmVersion::VersionLookupForTesting() {
 TfrmVersion::TfrmVersion(QWidget* parent) : hb::TForm(parent) {
   frmVersion = this;
   setObjectName(QStringLiteral("frmVersion"));
-  setWindowTitle(QString::fromUtf8("バージョン情報"));
+  setWindowTitle(QCoreApplication::translate("TfrmVersion", "バージョン情報"));
   SetFixedFrame(QSize(345, 224), hb::TFrame::Dialog);
 
   Image2 = new hb::TImage(this);
@@ -69,14 +70,14 @@ TfrmVersion::TfrmVersion(QWidget* parent) : hb::TForm(parent) {
   URLLink1 = MakeLink(Panel1, QStringLiteral("Huebrook Project"), help, 8, 29);
   URLLink1->setObjectName(QStringLiteral("URLLink1"));
   lblRights = hb::MakeCaption(Panel1, QStringLiteral("All rights reserved."), Qt::black, 136, 29, false);
-  lblIconCredit = hb::MakeCaption(Panel1, QString::fromUtf8("アイコン画像："), Qt::black, 8, 61, false);
+  lblIconCredit = hb::MakeCaption(Panel1, QCoreApplication::translate("TfrmVersion", "アイコン画像："), Qt::black, 8, 61, false);
   URLLink2 = MakeLink(Panel1, QStringLiteral("Huebrook Project"), help, 88, 61);
   URLLink2->setObjectName(QStringLiteral("URLLink2"));
 
   btnClose = new TPictureButton(this);
   btnClose->setObjectName(QStringLiteral("btnClose"));
   btnClose->setGeometry(120, 192, 105, 25);
-  btnClose->SetCaption(QString::fromUtf8("閉じる"));
+  btnClose->SetCaption(QCoreApplication::translate("TfrmVersion", "閉じる"));
   btnClose->SetInColor(QColor(204, 214, 227));
   btnClose->setCursor(Qt::PointingHandCursor);
   connect(btnClose, &QAbstractButton::clicked, this, [this] { btnCloseClick(btnClose); });
