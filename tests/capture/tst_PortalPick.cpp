@@ -9,6 +9,7 @@
 
 #include "FakePortal.h"
 #include "app/frmMain.h"
+#include "capture/CommandPick.h"
 #include "capture/ScreenPicking.h"
 #include "capture/ScreenColorPicker.h"
 #include "capture/frmCaption.h"
@@ -104,6 +105,35 @@ class TestPortalPick : public QObject {
     QCOMPARE(Current(), (QList<int>{10, 20, 30}));
     QCOMPARE(w->RefreshCount(), refreshes);
     QVERIFY(boxes.boxes.shown.empty());
+  }
+
+  // huebrook --pick under Wayland: the portal's colour printed in the chosen
+  // notation, status 0; a cancel prints nothing, status 1; no magnifier.
+  void commandPickThroughPortal_data() {
+    QTest::addColumn<int>("response");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::newRow("picked") << 0 << 0 << "rgb(255 128 0)";
+    QTest::newRow("cancelled") << 1 << 1 << "";
+  }
+  void commandPickThroughPortal() {
+    QFETCH(int, response);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    fake->response = uint(response);
+    fake->results = {{"color", QVariant::fromValue(WireColour{1.0, 128 / 255.0, 0.0})}};
+    hb::TColorPortal portal(bus.Connect("command"), nullptr);
+    int finished = -1;
+    std::string printed = "unset";
+    hb::TCommandPick pick(nullptr, "css-rgb", 17, [&](int s, const std::string& o, const std::string&) {
+      finished = s;
+      printed = o;
+    });
+    pick.Start(&portal);
+    QTRY_COMPARE(finished, status);
+    QCOMPARE(QString::fromStdString(printed), out);
+    QCOMPARE(fake->calls, 1);
+    QVERIFY(!screen.inputGrabbed);
   }
 
   // No portal: one error box saying so, and the colour is not set to black.
