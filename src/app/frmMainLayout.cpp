@@ -14,6 +14,7 @@
 
 #include "app/AppStyle.h"
 #include "app/frmMain.h"
+#include "color/CssColor.h"
 #include "capture/ScreenColorPicker.h"
 #include "support/Caption.h"
 
@@ -213,7 +214,8 @@ void TfrmMain::CreateHexAndReset() {
   txtHex = new QLineEdit(QStringLiteral("000000"), GroupBox3);
   txtHex->setObjectName(QStringLiteral("txtHex"));
   txtHex->setGeometry(8, 21, 57, 20);
-  txtHex->setMaxLength(6);
+  // Six hexadecimal digits, or a CSS colour pasted whole (color/CssColor.h).
+  txtHex->setMaxLength(int(hb::kMaxCssColorText));
   // Hexadecimal digits only: no input method.
   txtHex->setAttribute(Qt::WA_InputMethodEnabled, false);
   txtHex->setInputMethodHints(Qt::ImhPreferLatin | Qt::ImhNoPredictiveText);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "color/Contrast.h"
+#include "color/CssColor.h"
 #include "color/QtColor.h"
 #include "color/Swatches.h"
 #include "platform/MessageBoxes.h"
@@ -19,6 +20,7 @@ namespace hb {
 namespace {
 
 const char* const kHexRangeMessage = "000000～FFFFFFの間で指定してください。";
+const char* const kOutOfGamutNotice = "sRGB範囲外の色を範囲内に補正";
 
 enum Step { kRGB = 2, kHSV, kCMYK, kHexText, kSwatch, kWebSafe, kShown };
 
@@ -133,9 +135,10 @@ void TCurrentColor::GroupChanged(TColorGroup group, bool trackBars) {
 
 void TCurrentColor::ShowHex(std::string_view text) {
   // Whatever is wrong with the text, the user is told the valid range.
-  const std::optional<TColorData> color = ParseHexColor(text);
-  if (!color) return ShowMessage(kHexRangeMessage);
-  Show(*color);
+  const std::optional<TReadColor> read = ReadColorText(text);
+  if (!read) return ShowMessage(kHexRangeMessage);
+  Show(read->Color);
+  if (read->OutOfGamut) ShowNotice(kOutOfGamutNotice);
 }
 
 void TCurrentColor::SetEnabled(bool enabled) {
