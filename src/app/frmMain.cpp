@@ -70,6 +70,7 @@ void TfrmMain::WireHandlers() {
   WirePalettes();
   WireOutput();
   WireKeep();
+  WireNearestName();
 }
 
 // ---- Start-up ---------------------------------------------------------------
@@ -103,6 +104,7 @@ void TfrmMain::FormCreate(QObject*) {
     FindFile1->FolderName = folder;
     FindFile1->Execute();
   }
+  IndexPaletteNames();
   hb::ProcessPending();
 
   // 9. The kept colours, from the settings file.

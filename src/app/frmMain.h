@@ -46,6 +46,7 @@ class TSchemeRow;
 class TScreenPicking;
 class TSidePanel;
 class TSwatches;
+class TNearestName;
 struct THSVColor;
 } // namespace hb
 
@@ -127,6 +128,12 @@ class TfrmMain : public hb::TForm {
   void btnHSVOptionS_Click(QObject* Sender);
   void UpdateSchemeSwatches();
   QColor SchemeColorAt(hb::THSVColor HSV, int Offset) const;
+
+  // ---- The nearest named colour (frmMainNearestName.cpp) --------------------------
+  hb::TNearestName* NearestName = nullptr;
+  // Indexes the names of the palettes loaded; shows the current colour's nearest.
+  void IndexPaletteNames();
+  void ShowNearestName();
 
   // ---- Palettes and the side panel's views (frmMainPalettes.cpp) ------------------
   TFindFile* FindFile1 = nullptr;
@@ -304,6 +311,7 @@ class TfrmMain : public hb::TForm {
   void WireScheme();
   void WireOutput();
   void WireKeep();
+  void WireNearestName();
   void ReadKeepSettings();
   void PrepareFirstPaint();
 

@@ -306,7 +306,8 @@ void TfrmMain::CreateHSVGroup() {
 }
 
 void TfrmMain::CreateStatusBar() {
-  StatusBar1 = new hb::TStatusBar(this, {200, 50, 416});
+  // Web-safe and notices, the progress bar, contrast, the nearest named colour.
+  StatusBar1 = new hb::TStatusBar(this, {186, 50, 210, 220});
   StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
   StatusBar1->setGeometry(0, 654, 672, 17);
   StatusBar1->SetPanelText(0, QString::fromUtf8("Webセーフカラー"));
