@@ -16,6 +16,7 @@
 #include <sys/resource.h>
 
 #include "MainWindowBench.h"
+#include "color/ColorVision.h"
 #include "capture/CaptureBurst.h"
 #include "capture/FrameThrottle.h"
 #include "capture/ScreenColorPicker.h"
@@ -109,6 +110,17 @@ void BM_BurstRate(benchmark::State& state) { BurstRate(state, Window()->btnHSVOp
 void BM_BurstRateIntermediate(benchmark::State& state) { BurstRate(state, Window()->btnHSVOption_Chuusa); }
 BENCHMARK(BM_BurstRate)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->UseRealTime();
 BENCHMARK(BM_BurstRateIntermediate)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->UseRealTime();
+
+// The same bursts and frame with a colour-vision simulation painting the swatches.
+void WithSimulation(benchmark::State& state, void (*run)(benchmark::State&)) {
+  Window()->SetColorVision(hb::TColorVision::Deutan);
+  run(state);
+  Window()->SetColorVision(hb::TColorVision::Normal);
+}
+void BM_BurstFrameSimulated(benchmark::State& state) { WithSimulation(state, BM_BurstFrame); }
+void BM_BurstRateSimulated(benchmark::State& state) { WithSimulation(state, BM_BurstRateIntermediate); }
+BENCHMARK(BM_BurstFrameSimulated)->Unit(benchmark::kMicrosecond)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(BM_BurstRateSimulated)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->UseRealTime();
 
 } // namespace
 

@@ -64,6 +64,8 @@ void TfrmMain::WireHandlers() {
   // The colour first: every other feature shows it or sets it.
   WireColor();
   WireSwatches();
+  // Before any swatch is made: each follows the simulation from its making.
+  WireVision();
   WireCapture();
   WireChart();
   WireScheme();

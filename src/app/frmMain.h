@@ -47,6 +47,8 @@ class TScreenPicking;
 class TSidePanel;
 class TSwatches;
 class TNearestName;
+class TVisionSimulation;
+enum class TColorVision;
 struct THSVColor;
 } // namespace hb
 
@@ -135,6 +137,11 @@ class TfrmMain : public hb::TForm {
   void IndexPaletteNames();
   void ShowNearestName();
 
+  // ---- Colour-vision simulation (frmMainVision.cpp) ------------------------------
+  hb::TVisionSimulation* VisionSimulation = nullptr;
+  void TB_ColorVisionClick(QObject* Sender);
+  void SetColorVision(hb::TColorVision Vision);
+
   // ---- Palettes and the side panel's views (frmMainPalettes.cpp) ------------------
   TFindFile* FindFile1 = nullptr;
   hb::TSidePanel* SidePanel = nullptr;
@@ -199,6 +206,8 @@ class TfrmMain : public hb::TForm {
   QAction* TBItem6 = nullptr;
   QMenu* TBSubmenuItem3 = nullptr;
   QAction* TB_PlugInEditor = nullptr;
+  QAction* TB_ColorVision = nullptr;
+  QMenu* TBColorVisionMenu = nullptr;  // なし, P型, D型, T型, in that order
   QAction* TBHelp = nullptr;
   QAction* TBItem3 = nullptr;
   QAction* TB_End = nullptr;
@@ -312,6 +321,7 @@ class TfrmMain : public hb::TForm {
   void WireOutput();
   void WireKeep();
   void WireNearestName();
+  void WireVision();
   void ReadKeepSettings();
   void PrepareFirstPaint();
 

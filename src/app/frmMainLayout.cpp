@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QActionGroup>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
@@ -126,6 +127,17 @@ void TfrmMain::CreateToolbar() {
   TB_OutPut = action("TB_OutPut", "保存", ":/toolbar/save.png");
   TB_OutPut->setMenu(saveMenu);
   TB_PlugInEditor = action("TB_PlugInEditor", "キープ・パレットエディタの起動", ":/toolbar/editor.png");
+  // The colour-vision simulation: one choice of four, なし first.
+  TBColorVisionMenu = new hb::TFlatMenu(this);
+  TBColorVisionMenu->setObjectName(QStringLiteral("TBColorVisionMenu"));
+  auto* visionChoices = new QActionGroup(TBColorVisionMenu);
+  for (const char* caption : {"なし", "P型", "D型", "T型"}) {
+    QAction* choice = TBColorVisionMenu->addAction(QString::fromUtf8(caption));
+    choice->setCheckable(true);
+    visionChoices->addAction(choice);
+  }
+  TB_ColorVision = action("TB_ColorVision", "色覚シミュレーション", nullptr);
+  TB_ColorVision->setMenu(TBColorVisionMenu);
   TBHelp = action("TBHelp", "ヘルプ", ":/toolbar/help.png");
   TBItem3 = action("TBItem3", "バージョン情報", ":/toolbar/version.png");
   TB_End = action("TB_End", "終了", ":/toolbar/exit.png");
@@ -138,6 +150,11 @@ void TfrmMain::CreateToolbar() {
   TBToolbar2->addSeparator();
   TBToolbar2->addAction(TBHelp);
   TBToolbar2->addAction(TBItem3);
+  TBToolbar2->addSeparator();
+  // After the commands the toolbar always had, which keep their places.
+  TBToolbar2->addAction(TB_ColorVision);
+  if (auto* button = qobject_cast<QToolButton*>(TBToolbar2->widgetForAction(TB_ColorVision)))
+    button->setPopupMode(QToolButton::InstantPopup);
   TBToolbar2->addSeparator();
   TBToolbar2->addAction(TB_End);
 }
@@ -306,7 +323,8 @@ void TfrmMain::CreateHSVGroup() {
 }
 
 void TfrmMain::CreateStatusBar() {
-  // Web-safe and notices, the progress bar, contrast, the nearest named colour.
+  // Web-safe and notices, the progress bar (or the simulation on), contrast,
+  // the nearest named colour.
   StatusBar1 = new hb::TStatusBar(this, {186, 50, 210, 220});
   StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
   StatusBar1->setGeometry(0, 654, 672, 17);
