@@ -17,11 +17,6 @@ namespace hb {
 
 class TStatusBar;
 
-// The named colours of the palettes, in palette and file order. A colour
-// whose name is only its own hexadecimal code (the web-safe palette, a
-// nameless colour of a GIMP palette) has no name to tell.
-std::vector<TNamedColor> NamedColorsOf(const std::vector<TPalletData>& palettes);
-
 class TNearestName : public QObject {
  public:
   struct Controls {
