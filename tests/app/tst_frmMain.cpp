@@ -400,6 +400,9 @@ class TestFrmMain : public QObject {
     QTest::newRow("sign") << "-1FFFF" << "";
     QTest::newRow("full-width digits") << "ＦＦ８０００" << "";
     QTest::newRow("kana") << "あいうえおか" << "";
+    QTest::newRow("CSS pasted whole") << "rgb(255 128 0 / 50%)" << "FF8000";
+    QTest::newRow("CSS in full width") << "＃ｆｆ８０００" << "FF8000";
+    QTest::newRow("CSS name") << "rebeccapurple" << "663399";
   }
   void hexField() {
     QFETCH(QString, text);
