@@ -5,12 +5,14 @@
 
 #include <array>
 #include <cmath>
+#include <filesystem>
 #include <cstdint>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "color/ColorConvert.h"
+#include "collections/PaletteFile.h"
 #include "color/NameIndex.h"
 #include "color/Perceptual.h"
 
@@ -200,6 +202,26 @@ void BM_NameIndexBuild(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(hb::TNameIndex(names));
 }
 BENCHMARK(BM_NameIndexBuild)->Arg(614)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+// The start-up's index of the shipped palettes, as the build writes them
+// beside the program (build/src/app): the named colours picked out of the
+// palettes read, and the index made of them.
+void BM_NameIndexShipped(benchmark::State& state) {
+  namespace fs = std::filesystem;
+  const fs::path folder = fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "src" / "app";
+  std::vector<TPalletData> palettes;
+  for (const char* name : {"Webセーフカラー.hb", "CSSカラー名.hb", "日本の伝統色.hb"})
+    palettes.push_back({name, hb::ReadPaletteFile((folder / name).string())});
+  std::size_t names = 0;
+  for (auto _ : state) {
+    const hb::TNameIndex index(hb::NamedColorsOf(palettes));
+    names = index.Size();
+    benchmark::DoNotOptimize(names);
+  }
+  state.counters["names"] = double(names);
+  if (names == 0) state.SkipWithError("no shipped palettes beside the program");
+}
+BENCHMARK(BM_NameIndexShipped)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
