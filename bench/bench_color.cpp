@@ -5,12 +5,15 @@
 
 #include <array>
 #include <cmath>
+#include <filesystem>
 #include <cstdint>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "color/ColorConvert.h"
+#include "collections/PaletteFile.h"
+#include "color/NameIndex.h"
 #include "color/Perceptual.h"
 
 namespace {
@@ -150,6 +153,75 @@ void BM_OKLabRoundTripAll(benchmark::State& state) {
   state.counters["colours"] = double(1 << 24);
 }
 BENCHMARK(BM_OKLabRoundTripAll)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The nearest of N named colours (random, as palettes of that size would be)
+// to each of a table of colours, through the index and by comparing every
+// name. "compared" counts the CIEDE2000 differences the index worked out.
+std::vector<hb::TNamedColor> RandomNames(std::size_t n) {
+  std::mt19937 gen(7);
+  std::uniform_int_distribution<int> byte(0, 255);
+  std::vector<hb::TNamedColor> names;
+  for (std::size_t i = 0; i < n; ++i)
+    names.push_back({"name" + std::to_string(i),
+                     {std::uint8_t(byte(gen)), std::uint8_t(byte(gen)), std::uint8_t(byte(gen))}});
+  return names;
+}
+
+void BM_NearestName(benchmark::State& state) {
+  const hb::TNameIndex index(RandomNames(std::size_t(state.range(0))));
+  const Inputs& in = TheInputs();
+  std::size_t i = 0, compared = 0;
+  for (auto _ : state) {
+    const auto& c = in.rgb[i++ & (kCount - 1)];
+    benchmark::DoNotOptimize(index.Nearest({std::uint8_t(c[0]), std::uint8_t(c[1]), std::uint8_t(c[2])}));
+    compared += index.LastCompared();
+  }
+  state.counters["compared"] = double(compared) / double(state.iterations());
+}
+BENCHMARK(BM_NearestName)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+void BM_NearestNameBruteForce(benchmark::State& state) {
+  const std::vector<hb::TNamedColor> names = RandomNames(std::size_t(state.range(0)));
+  std::vector<hb::TLab> labs;
+  for (const auto& n : names) labs.push_back(hb::SRGBToLabD65(n.Color.R, n.Color.G, n.Color.B));
+  const Inputs& in = TheInputs();
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const auto& c = in.rgb[i++ & (kCount - 1)];
+    const hb::TLab q = hb::SRGBToLabD65(c[0], c[1], c[2]);
+    long double best = INFINITY;
+    for (const hb::TLab& lab : labs) best = std::min(best, hb::DeltaE2000(q, lab));
+    benchmark::DoNotOptimize(best);
+  }
+}
+BENCHMARK(BM_NearestNameBruteForce)->Arg(1000)->Unit(benchmark::kMicrosecond);
+
+// Building the index: 614 is the shipped palettes' count (216 + 148 + 250).
+void BM_NameIndexBuild(benchmark::State& state) {
+  const std::vector<hb::TNamedColor> names = RandomNames(std::size_t(state.range(0)));
+  for (auto _ : state) benchmark::DoNotOptimize(hb::TNameIndex(names));
+}
+BENCHMARK(BM_NameIndexBuild)->Arg(614)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+// The start-up's index of the shipped palettes, as the build writes them
+// beside the program (build/src/app): the named colours picked out of the
+// palettes read, and the index made of them.
+void BM_NameIndexShipped(benchmark::State& state) {
+  namespace fs = std::filesystem;
+  const fs::path folder = fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "src" / "app";
+  std::vector<TPalletData> palettes;
+  for (const char* name : {"Webセーフカラー.hb", "CSSカラー名.hb", "日本の伝統色.hb"})
+    palettes.push_back({name, hb::ReadPaletteFile((folder / name).string())});
+  std::size_t names = 0;
+  for (auto _ : state) {
+    const hb::TNameIndex index(hb::NamedColorsOf(palettes));
+    names = index.Size();
+    benchmark::DoNotOptimize(names);
+  }
+  state.counters["names"] = double(names);
+  if (names == 0) state.SkipWithError("no shipped palettes beside the program");
+}
+BENCHMARK(BM_NameIndexShipped)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -19,6 +19,7 @@
 #include <sys/resource.h>
 
 #include "MainWindowBench.h"
+#include "color/ColorVision.h"
 #include "capture/CaptureBurst.h"
 #include "capture/FrameThrottle.h"
 #include "capture/Magnifier.h"
@@ -154,6 +155,17 @@ void BM_BurstRateMagnifier(benchmark::State& state) { BurstRate(state, Window()-
 void BM_BurstRateMagnifier5x5(benchmark::State& state) { BurstRate(state, Window()->btnHSVOption_Chuusa, 5); }
 BENCHMARK(BM_BurstRateMagnifier)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->UseRealTime();
 BENCHMARK(BM_BurstRateMagnifier5x5)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->UseRealTime();
+
+// The same bursts and frame with a colour-vision simulation painting the swatches.
+void WithSimulation(benchmark::State& state, void (*run)(benchmark::State&)) {
+  Window()->SetColorVision(hb::TColorVision::Deutan);
+  run(state);
+  Window()->SetColorVision(hb::TColorVision::Normal);
+}
+void BM_BurstFrameSimulated(benchmark::State& state) { WithSimulation(state, BM_BurstFrame); }
+void BM_BurstRateSimulated(benchmark::State& state) { WithSimulation(state, BM_BurstRateIntermediate); }
+BENCHMARK(BM_BurstFrameSimulated)->Unit(benchmark::kMicrosecond)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(BM_BurstRateSimulated)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->UseRealTime();
 
 } // namespace
 

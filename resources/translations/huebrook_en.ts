@@ -263,6 +263,10 @@ Do you want to replace it?</translation>
         <source>Webセーフカラー</source>
         <translation>Web-safe colour</translation>
     </message>
+    <message>
+        <source>sRGB範囲外の色を範囲内に補正</source>
+        <translation>Out of sRGB: brought in</translation>
+    </message>
 </context>
 <context>
     <name>TKeepList</name>
@@ -275,6 +279,48 @@ Do you want to replace it?</translation>
 よろしいですか？</source>
         <translation>All kept colours will be cleared.
 Are you sure?</translation>
+    </message>
+</context>
+<context>
+    <name>TNameIndex</name>
+    <message>
+        <source>＝%1</source>
+        <translation>= %1</translation>
+    </message>
+    <message>
+        <source>近い色：%1 (ΔE %2)</source>
+        <translation>Near: %1 (ΔE %2)</translation>
+    </message>
+</context>
+<context>
+    <name>TVisionSimulation</name>
+    <message>
+        <source>P型表示</source>
+        <translation>Protan view</translation>
+    </message>
+    <message>
+        <source>D型表示</source>
+        <translation>Deutan view</translation>
+    </message>
+    <message>
+        <source>T型表示</source>
+        <translation>Tritan view</translation>
+    </message>
+    <message>
+        <source>P型</source>
+        <translation>Protan</translation>
+    </message>
+    <message>
+        <source>D型</source>
+        <translation>Deutan</translation>
+    </message>
+    <message>
+        <source>T型</source>
+        <translation>Tritan</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
     </message>
 </context>
 <context>
@@ -567,6 +613,26 @@ Are you sure?</translation>
     <message>
         <source>0～1 の小数 (R, G, B)</source>
         <translation>Fractions 0-1 (R, G, B)</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>P型</source>
+        <translation>Protan</translation>
+    </message>
+    <message>
+        <source>D型</source>
+        <translation>Deutan</translation>
+    </message>
+    <message>
+        <source>T型</source>
+        <translation>Tritan</translation>
+    </message>
+    <message>
+        <source>色覚シミュレーション</source>
+        <translation>Colour vision</translation>
     </message>
 </context>
 <context>

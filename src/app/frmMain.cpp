@@ -65,12 +65,15 @@ void TfrmMain::WireHandlers() {
   // The colour first: every other feature shows it or sets it.
   WireColor();
   WireSwatches();
+  // Before any swatch is made: each follows the simulation from its making.
+  WireVision();
   WireCapture();
   WireChart();
   WireScheme();
   WirePalettes();
   WireOutput();
   WireKeep();
+  WireNearestName();
 }
 
 // ---- Start-up ---------------------------------------------------------------
@@ -104,6 +107,7 @@ void TfrmMain::FormCreate(QObject*) {
     FindFile1->FolderName = folder;
     FindFile1->Execute();
   }
+  IndexPaletteNames();
   hb::ProcessPending();
 
   // 9. The kept colours, from the settings file.

@@ -47,6 +47,9 @@ class TScreenPicking;
 class TPickingLens;
 class TSidePanel;
 class TSwatches;
+class TNearestName;
+class TVisionSimulation;
+enum class TColorVision;
 struct THSVColor;
 } // namespace hb
 
@@ -133,6 +136,17 @@ class TfrmMain : public hb::TForm {
   void UpdateSchemeSwatches();
   QColor SchemeColorAt(hb::THSVColor HSV, int Offset) const;
 
+  // ---- The nearest named colour (frmMainNearestName.cpp) --------------------------
+  hb::TNearestName* NearestName = nullptr;
+  // Indexes the names of the palettes loaded; shows the current colour's nearest.
+  void IndexPaletteNames();
+  void ShowNearestName();
+
+  // ---- Colour-vision simulation (frmMainVision.cpp) ------------------------------
+  hb::TVisionSimulation* VisionSimulation = nullptr;
+  void TB_ColorVisionClick(QObject* Sender);
+  void SetColorVision(hb::TColorVision Vision);
+
   // ---- Palettes and the side panel's views (frmMainPalettes.cpp) ------------------
   TFindFile* FindFile1 = nullptr;
   hb::TSidePanel* SidePanel = nullptr;
@@ -197,6 +211,8 @@ class TfrmMain : public hb::TForm {
   QAction* TBItem6 = nullptr;
   QMenu* TBSubmenuItem3 = nullptr;
   QAction* TB_PlugInEditor = nullptr;
+  QAction* TB_ColorVision = nullptr;
+  QMenu* TBColorVisionMenu = nullptr;  // なし, P型, D型, T型, in that order
   QAction* TBHelp = nullptr;
   QAction* TBItem3 = nullptr;
   QAction* TB_End = nullptr;
@@ -309,6 +325,8 @@ class TfrmMain : public hb::TForm {
   void WireScheme();
   void WireOutput();
   void WireKeep();
+  void WireNearestName();
+  void WireVision();
   void ReadKeepSettings();
   void PrepareFirstPaint();
 

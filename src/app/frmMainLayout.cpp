@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QActionGroup>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 
 #include "app/AppStyle.h"
 #include "app/frmMain.h"
+#include "color/CssColor.h"
 #include "capture/ScreenColorPicker.h"
 #include "support/Caption.h"
 
@@ -126,6 +128,18 @@ void TfrmMain::CreateToolbar() {
   TB_OutPut = action("TB_OutPut", QT_TRANSLATE_NOOP("TfrmMain", "保存"), ":/toolbar/save.png");
   TB_OutPut->setMenu(saveMenu);
   TB_PlugInEditor = action("TB_PlugInEditor", QT_TRANSLATE_NOOP("TfrmMain", "キープ・パレットエディタの起動"), ":/toolbar/editor.png");
+  // The colour-vision simulation: one choice of four, なし first.
+  TBColorVisionMenu = new hb::TFlatMenu(this);
+  TBColorVisionMenu->setObjectName(QStringLiteral("TBColorVisionMenu"));
+  auto* visionChoices = new QActionGroup(TBColorVisionMenu);
+  for (const char* caption : {QT_TRANSLATE_NOOP("TfrmMain", "なし"), QT_TRANSLATE_NOOP("TfrmMain", "P型"),
+                              QT_TRANSLATE_NOOP("TfrmMain", "D型"), QT_TRANSLATE_NOOP("TfrmMain", "T型")}) {
+    QAction* choice = TBColorVisionMenu->addAction(tr(caption));
+    choice->setCheckable(true);
+    visionChoices->addAction(choice);
+  }
+  TB_ColorVision = action("TB_ColorVision", QT_TRANSLATE_NOOP("TfrmMain", "色覚シミュレーション"), nullptr);
+  TB_ColorVision->setMenu(TBColorVisionMenu);
   TBHelp = action("TBHelp", QT_TRANSLATE_NOOP("TfrmMain", "ヘルプ"), ":/toolbar/help.png");
   TBItem3 = action("TBItem3", QT_TRANSLATE_NOOP("TfrmMain", "バージョン情報"), ":/toolbar/version.png");
   TB_End = action("TB_End", QT_TRANSLATE_NOOP("TfrmMain", "終了"), ":/toolbar/exit.png");
@@ -138,6 +152,11 @@ void TfrmMain::CreateToolbar() {
   TBToolbar2->addSeparator();
   TBToolbar2->addAction(TBHelp);
   TBToolbar2->addAction(TBItem3);
+  TBToolbar2->addSeparator();
+  // After the commands the toolbar always had, which keep their places.
+  TBToolbar2->addAction(TB_ColorVision);
+  if (auto* button = qobject_cast<QToolButton*>(TBToolbar2->widgetForAction(TB_ColorVision)))
+    button->setPopupMode(QToolButton::InstantPopup);
   TBToolbar2->addSeparator();
   TBToolbar2->addAction(TB_End);
 }
@@ -213,7 +232,8 @@ void TfrmMain::CreateHexAndReset() {
   txtHex = new QLineEdit(QStringLiteral("000000"), GroupBox3);
   txtHex->setObjectName(QStringLiteral("txtHex"));
   txtHex->setGeometry(8, 21, 57, 20);
-  txtHex->setMaxLength(6);
+  // Six hexadecimal digits, or a CSS colour pasted whole (color/CssColor.h).
+  txtHex->setMaxLength(int(hb::kMaxCssColorText));
   // Hexadecimal digits only: no input method.
   txtHex->setAttribute(Qt::WA_InputMethodEnabled, false);
   txtHex->setInputMethodHints(Qt::ImhPreferLatin | Qt::ImhNoPredictiveText);
@@ -304,7 +324,9 @@ void TfrmMain::CreateHSVGroup() {
 }
 
 void TfrmMain::CreateStatusBar() {
-  StatusBar1 = new hb::TStatusBar(this, {200, 50, 416});
+  // Web-safe and notices, the progress bar (or the simulation on), contrast,
+  // the nearest named colour.
+  StatusBar1 = new hb::TStatusBar(this, {186, 50, 210, 220});
   StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
   StatusBar1->setGeometry(0, 654, 672, 17);
   StatusBar1->SetPanelText(0, QCoreApplication::translate("TfrmMain", "Webセーフカラー"));

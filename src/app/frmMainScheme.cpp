@@ -28,10 +28,15 @@ void TfrmMain::timOptionPanelTimer(QObject*) {
   // it, so a swatch is never freed under its own click.
   timOptionPanel->SetEnabled(false);
   // During a sampling burst the row follows the colour once per display
-  // frame, in the swatches it has; nobody can click one during a drag.
+  // frame, in the swatches it has; nobody can click one during a drag. The
+  // nearest name is looked up at the same pace.
   if (CaptureBurst->Frames().Holding())
-    return CaptureBurst->AtFrame([this] { SchemeRow->Recolor(CurrentColor->TrackBarHSV()); });
+    return CaptureBurst->AtFrame([this] {
+      SchemeRow->Recolor(CurrentColor->TrackBarHSV());
+      ShowNearestName();
+    });
   UpdateSchemeSwatches();
+  ShowNearestName();
 }
 
 // Also for the button already down: the row is built again.

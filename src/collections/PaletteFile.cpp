@@ -70,7 +70,7 @@ void AppendPalette(std::vector<TPalletData>& List, const std::string& FileName, 
 std::string PaletteViewNotice(const TPalletData& Palette, std::size_t Shown) {
   if (Palette.TooLarge) return Tr("PaletteFile", "8MBを超えるため読み込めません");
   if (Palette.Items.size() <= Shown) return {};
-  return Arg(Arg(Tr("PaletteFile", "先頭%1色を表示(全%2色)"), std::to_string(Shown)), std::to_string(Palette.Items.size()));
+  return Args(Tr("PaletteFile", "先頭%1色を表示(全%2色)"), {std::to_string(Shown), std::to_string(Palette.Items.size())});
 }
 
 bool IsGplFileName(const std::string& FileName) {
@@ -88,6 +88,36 @@ std::string PaletteNameOf(const std::string& FileName) {
 bool TPaletteFolders::Accept(const std::string& FileName, const std::string& Path) {
   const auto [it, added] = firstFolder_.emplace(PaletteNameOf(FileName), Path);
   return added || it->second == Path;
+}
+
+namespace {
+
+// "FF8000", "#ff8000": the colour's code, any case, with or without "#".
+bool IsOwnHexCode(const std::string& name, TRGBBytes c) {
+  std::string_view s = name;
+  if (!s.empty() && s.front() == '#') s.remove_prefix(1);
+  if (s.size() != 6) return false;
+  const std::uint8_t components[3] = {c.R, c.G, c.B};
+  for (std::size_t i = 0; i < 6; ++i) {
+    const int digit = (components[i / 2] >> (i % 2 ? 0 : 4)) & 0xF;
+    const char lower = s[i] >= 'A' && s[i] <= 'Z' ? char(s[i] - 'A' + 'a') : s[i];
+    if (lower != "0123456789abcdef"[digit]) return false;
+  }
+  return true;
+}
+
+} // namespace
+
+std::vector<TNamedColor> NamedColorsOf(const std::vector<TPalletData>& palettes) {
+  std::vector<TNamedColor> named;
+  for (const TPalletData& palette : palettes)
+    for (const TItemData& item : palette.Items) {
+      // A swatch shows the low 8 bits of each component; the name goes with that colour.
+      const TRGBBytes c{std::uint8_t(item.R & 0xFF), std::uint8_t(item.G & 0xFF), std::uint8_t(item.B & 0xFF)};
+      if (item.Name.empty() || IsOwnHexCode(item.Name, c)) continue;
+      named.push_back({item.Name, c});
+    }
+  return named;
 }
 
 } // namespace hb

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "color/NameIndex.h"
+
 // One named colour of a palette, its components as the file gives them (a
 // writer puts 0 to 255; a swatch shows the low 8 bits).
 struct TItemData {
@@ -61,6 +63,11 @@ bool IsGplFileName(const std::string& FileName);
 // The palette's name for a plug-in file name: everything before its last
 // "." (my.colors.hb gives my.colors).
 std::string PaletteNameOf(const std::string& FileName);
+
+// The named colours of the palettes, in palette and file order. A colour
+// whose name is only its own hexadecimal code (the web-safe palette, a
+// nameless colour of a GIMP palette) has no name to tell.
+std::vector<TNamedColor> NamedColorsOf(const std::vector<TPalletData>& palettes);
 
 // Palettes found in several folders, searched in order: a name that an
 // earlier folder gave is not taken again from a later one. Two files of one

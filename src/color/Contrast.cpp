@@ -59,7 +59,7 @@ std::string ContrastText(TRGBBytes a, TRGBBytes b) {
 }
 
 std::string ContrastPanelText(TRGBBytes colour) {
-  return Arg(Arg(Tr("Contrast", "白 %1 ／ 黒 %2"), ContrastText(kWhite, colour)), ContrastText(kBlack, colour));
+  return Args(Tr("Contrast", "白 %1 ／ 黒 %2"), {ContrastText(kWhite, colour), ContrastText(kBlack, colour)});
 }
 
 std::string ContrastHintSuffix(TRGBBytes swatch, TRGBBytes current) {

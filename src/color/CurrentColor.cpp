@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "color/Contrast.h"
+#include "color/CssColor.h"
 #include "color/QtColor.h"
 #include "color/Swatches.h"
 #include "platform/MessageBoxes.h"
@@ -21,6 +22,7 @@ namespace hb {
 namespace {
 
 const char* const kHexRangeMessage = QT_TRANSLATE_NOOP("TCurrentColor", "000000～FFFFFFの間で指定してください。");
+const char* const kOutOfGamutNotice = QT_TRANSLATE_NOOP("TCurrentColor", "sRGB範囲外の色を範囲内に補正");
 
 enum Step { kRGB = 2, kHSV, kCMYK, kHexText, kSwatch, kWebSafe, kShown };
 
@@ -135,9 +137,10 @@ void TCurrentColor::GroupChanged(TColorGroup group, bool trackBars) {
 
 void TCurrentColor::ShowHex(std::string_view text) {
   // Whatever is wrong with the text, the user is told the valid range.
-  const std::optional<TColorData> color = ParseHexColor(text);
-  if (!color) return ShowMessage(Tr("TCurrentColor", kHexRangeMessage));
-  Show(*color);
+  const std::optional<TReadColor> read = ReadColorText(text);
+  if (!read) return ShowMessage(Tr("TCurrentColor", kHexRangeMessage));
+  Show(read->Color);
+  if (read->OutOfGamut) ShowNotice(Tr("TCurrentColor", kOutOfGamutNotice));
 }
 
 void TCurrentColor::SetEnabled(bool enabled) {

@@ -53,7 +53,9 @@ class TCurrentColor : public QObject {
   // A control of group changed (a track bar's or a spin edit's): the group
   // makes the new colour, a single step moving on until its shown value changes.
   void GroupChanged(TColorGroup group, bool trackBars);
-  // Six hexadecimal digits as the colour; any other text tells the valid range.
+  // The hexadecimal field's text as the colour (six hexadecimal digits, or a
+  // CSS colour; one outside sRGB is mapped in and the status bar says so);
+  // text that is neither tells the valid range.
   void ShowHex(std::string_view text);
   // Whether changes of the controls count as the user's (the refresh always
   // ends with them counting).

@@ -31,6 +31,7 @@ TPictureButton* TSwatches::Create(QWidget* parent, const QColor& color, const st
   swatch->resize(size_, size_);
   swatch->SetButtonStyle(current_->ButtonStyle());
   swatch->setCursor(Qt::PointingHandCursor);
+  swatch->SetPaintedColor(painted_);
   Recolor(swatch, color, hintSuffix);
   connect(swatch, &QAbstractButton::clicked, this, [this, swatch] { onClick_(swatch); });
   swatch->show();

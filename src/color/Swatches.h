@@ -31,6 +31,8 @@ class TSwatches : public QObject {
   // Gives a swatch already made another colour and the hint that tells it.
   void Recolor(TPictureButton* swatch, const QColor& color, const std::string& hintSuffix = {}) const;
   void SetHint(TPictureButton* swatch, const std::string& hintSuffix = {}) const;
+  // How the swatches made from now on paint their colour (TPictureButton::SetPaintedColor).
+  void SetPaintedColor(std::function<QColor(const QColor&)> painted) { painted_ = std::move(painted); }
 
   // The colour of the swatch that was clicked, once pending messages have run
   // (they may rebuild a view and free that very swatch: then nothing).
@@ -40,6 +42,7 @@ class TSwatches : public QObject {
   const TPictureButton* current_;
   int size_;
   std::function<void(QObject*)> onClick_;
+  std::function<QColor(const QColor&)> painted_;
 };
 
 } // namespace hb

@@ -134,7 +134,8 @@ void TPictureButton::DrawBevel(QPainter& painter, QRect r, TButtonStyle style) c
 void TPictureButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const QRect r = rect();
-  painter.fillRect(r, FaceColor());
+  const QColor face = PaintedFaceColor();
+  painter.fillRect(r, face);
   const bool down = isDown();
   DrawBevel(painter, r, down ? bsLowered : style_);
   const int shift = down ? 1 : 0;
@@ -171,7 +172,7 @@ void TPictureButton::paintEvent(QPaintEvent*) {
     QStyleOptionFocusRect option;
     option.initFrom(this);
     option.rect = r.adjusted(3, 3, -3, -3);
-    option.backgroundColor = FaceColor();
+    option.backgroundColor = face;
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
   }
 }

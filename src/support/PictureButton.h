@@ -50,6 +50,10 @@ class TPictureButton : public QAbstractButton {
 
   // The colour now painted: InColor under the pointer, Color otherwise.
   QColor FaceColor() const;
+  // How a face colour is painted (a colour-vision simulation); the colours,
+  // the hint and everything read from the button stay the true ones.
+  void SetPaintedColor(std::function<QColor(const QColor&)> painted) { painted_ = std::move(painted); }
+  QColor PaintedFaceColor() const { return painted_ ? painted_(FaceColor()) : FaceColor(); }
 
   QSize sizeHint() const override;
 
@@ -81,4 +85,5 @@ class TPictureButton : public QAbstractButton {
   bool focusFrame_ = true;
   bool showHint_ = false;
   std::function<QString()> hintExtra_;
+  std::function<QColor(const QColor&)> painted_;
 };

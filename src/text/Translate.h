@@ -5,6 +5,7 @@
 // carry %1, %2, ... so that a translation can put them where its language
 // wants them.
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -15,5 +16,8 @@ std::string Tr(const char* context, const char* source);
 
 // text with its lowest-numbered %n (every occurrence of it) replaced by value.
 std::string Arg(std::string text, std::string_view value);
+// text with %1, %2, ... replaced by the values in one pass, so that a value
+// holding "%2" (a name from a file) is never read as a marker.
+std::string Args(std::string_view text, std::initializer_list<std::string_view> values);
 
 } // namespace hb

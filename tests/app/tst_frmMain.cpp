@@ -402,6 +402,9 @@ class TestFrmMain : public QObject {
     QTest::newRow("sign") << "-1FFFF" << "";
     QTest::newRow("full-width digits") << "ＦＦ８０００" << "";
     QTest::newRow("kana") << "あいうえおか" << "";
+    QTest::newRow("CSS pasted whole") << "rgb(255 128 0 / 50%)" << "FF8000";
+    QTest::newRow("CSS in full width") << "＃ｆｆ８０００" << "FF8000";
+    QTest::newRow("CSS name") << "rebeccapurple" << "663399";
   }
   void hexField() {
     QFETCH(QString, text);
@@ -586,7 +589,7 @@ class TestFrmMain : public QObject {
     QCOMPARE(w->TrackBar_Blue->pageStep(), 2);
     QCOMPARE(w->TrackBar_K->pageStep(), 1);
     QCOMPARE(w->TrackBar_Red->tickPosition(), QSlider::TicksBelow);
-    QCOMPARE(w->txtHex->maxLength(), 6);
+    QCOMPARE(w->txtHex->maxLength(), 512);
     QCOMPARE(w->GroupBox10->Caption(), QString::fromUtf8("24色相環 オプション表示"));
     QCOMPARE(w->GroupBox4->Caption(), QString::fromUtf8("キープ・パレット"));
     QCOMPARE(w->GroupBox5->Caption(), QString::fromUtf8("画面から色を取得"));

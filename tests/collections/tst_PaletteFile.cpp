@@ -194,6 +194,29 @@ class TestPaletteFile : public QObject {
     QCOMPARE(QString::fromStdString(hb::PaletteNameOf(file.toStdString())), name);
   }
 
+  // Which items name their colour for the nearest-name search: not those
+  // named by their own code (low 8 bits of each component, as swatches show).
+  void namedColors_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("red");
+    QTest::addColumn<bool>("named");
+    QTest::newRow("a name") << "紅梅色" << 0xFF << true;
+    QTest::newRow("its code") << "FF8000" << 0xFF << false;
+    QTest::newRow("its code, # and lower case") << "#ff8000" << 0xFF << false;
+    QTest::newRow("its code past 255") << "FF8000" << 0x1FF << false;
+    QTest::newRow("another colour's code") << "FF8001" << 0xFF << true;
+    QTest::newRow("no name") << "" << 0xFF << false;
+  }
+  void namedColors() {
+    QFETCH(QString, name);
+    QFETCH(int, red);
+    QFETCH(bool, named);
+    const TPalletData palette{"p", {{name.toStdString(), red, 0x80, 0x00}}};
+    const std::vector<hb::TNamedColor> got = hb::NamedColorsOf({palette});
+    QCOMPARE(got.size(), std::size_t(named ? 1 : 0));
+    if (named) QCOMPARE(int(got[0].Color.R), 0xFF);
+  }
+
   // Files met in folder order ("folder|file"); which of them are loaded.
   void paletteFolders_data() {
     QTest::addColumn<QStringList>("found");
