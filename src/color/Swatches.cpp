@@ -5,6 +5,7 @@
 
 #include "color/Contrast.h"
 #include "color/QtColor.h"
+#include "color/SwatchKeys.h"
 #include "support/PictureButton.h"
 #include "support/ProcessPending.h"
 
@@ -31,6 +32,9 @@ TPictureButton* TSwatches::Create(QWidget* parent, const QColor& color, const st
   swatch->resize(size_, size_);
   swatch->SetButtonStyle(current_->ButtonStyle());
   swatch->setCursor(Qt::PointingHandCursor);
+  // Out of the tab chain: a palette would take thousands of Tabs to cross.
+  swatch->setFocusPolicy(Qt::ClickFocus);
+  if (keys_) keys_->Watch(swatch);
   Recolor(swatch, color, hintSuffix);
   connect(swatch, &QAbstractButton::clicked, this, [this, swatch] { onClick_(swatch); });
   swatch->show();
@@ -42,6 +46,7 @@ void TSwatches::Recolor(TPictureButton* swatch, const QColor& color, const std::
   swatch->SetColor(color);
   swatch->SetInColor(color);
   SetHint(swatch, hintSuffix);
+  SetSwatchColorName(swatch, QString::fromStdString(hintSuffix));
 }
 
 void TSwatches::SetHint(TPictureButton* swatch, const std::string& hintSuffix) const {
@@ -56,9 +61,14 @@ std::optional<QColor> TSwatches::Clicked(QObject* sender) const {
   QPointer<TPictureButton> swatch = qobject_cast<TPictureButton*>(sender);
   ProcessPending();
   if (!swatch) return std::nullopt;
+  // Disabled, a focused swatch hands the focus on; it takes it back, the
+  // way it had it (the keyboard's frame stays for a keyboard user).
+  const bool focused = swatch->window()->focusWidget() == swatch;
+  const bool keyboard = swatch->KeyboardFocus();
   swatch->setEnabled(false);
   const QColor color = swatch->Color().toRgb();
   swatch->setEnabled(true);
+  if (focused) swatch->setFocus(keyboard ? Qt::TabFocusReason : Qt::OtherFocusReason);
   return color;
 }
 
