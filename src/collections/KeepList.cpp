@@ -176,10 +176,21 @@ void TKeepList::SwatchReleased(TPictureButton* swatch, Qt::MouseButton button) {
   }
   disconnect(seen);
   if (!guard) return;
+  ShowMenu(swatch, swatch->mapToGlobal(screen.DeviceToWidget(swatch, device)));
+}
 
+void TKeepList::MenuKey(TPictureButton* swatch) {
+  // As the right button, without the pointer: the swatch's own click makes
+  // its colour current, and the menu opens over the swatch.
+  QPointer<TPictureButton> guard(swatch);
+  swatch->click();
+  if (guard) ShowMenu(swatch, swatch->mapToGlobal(swatch->rect().center()));
+}
+
+void TKeepList::ShowMenu(TPictureButton* swatch, QPoint global) {
   c_.tbKeepClear->setText(swatch->Hint() + QString::fromUtf8(" の削除"));
   target_ = swatch;
-  c_.popupKeep->popup(swatch->mapToGlobal(screen.DeviceToWidget(swatch, device)));
+  c_.popupKeep->popup(global);
 }
 
 void TKeepList::DeleteTarget() {
