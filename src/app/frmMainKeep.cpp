@@ -13,6 +13,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/ScreenCursor.h"
 #include "color/Swatches.h"
+#include "color/SwatchKeys.h"
 
 void TfrmMain::WireKeep() {
   keepList_ = new hb::TKeepList(this, {pnlKeep, scbKeepWork, StatusProgressBar1, popupKeep, tbKeepClear}, *Swatches,
@@ -49,7 +50,9 @@ void TfrmMain::KeepButtonMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::Mo
   keepList_->SwatchReleased(qobject_cast<TPictureButton*>(Sender), Button);
 }
 
-void TfrmMain::tbKeepClearClick(QObject*) { keepList_->DeleteTarget(); }
+void TfrmMain::tbKeepClearClick(QObject*) {
+  SwatchKeys->KeepFocus(keepGrid_, [this] { keepList_->DeleteTarget(); });
+}
 
 void TfrmMain::FormCloseQuery(QObject*, bool& CanClose) {
   hb::SetScreenCursor(hb::crHourGlass);
