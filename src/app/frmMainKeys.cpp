@@ -56,4 +56,11 @@ void TfrmMain::WireKeys() {
                              btnHSVOption_None, btnHSVOption_Ruisetu, btnHSVOption_Ruiji,
                              btnHSVOption_Chuusa, btnHSVOption_Taisyo, btnHSVOption_Hosyoku});
   for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+
+  // The history view lies over the keep view, whose buttons stay shown
+  // under it: Tab must not reach buttons nobody can see.
+  connect(cmbPalletSelect, &QComboBox::currentIndexChanged, this, [this](int index) {
+    for (QPushButton* button : {btnKeepAdd, btnKeepClear})
+      button->setFocusPolicy(index == 1 ? Qt::NoFocus : Qt::StrongFocus);
+  });
 }
