@@ -151,6 +151,8 @@ class TestAccess : public QObject {
     QTest::newRow("big swatch, Tab: the scheme row") << "cmdColorView" << false << "scheme";
     QTest::newRow("scheme swatch, Tab") << "scheme" << false << "txtHex";
     QTest::newRow("scheme swatch, Backtab") << "scheme" << true << "cmdColorView";
+    // Past the keep view's buttons, which lie under the history view.
+    QTest::newRow("history swatch, Tab") << "history" << false << "btnColorCapture";
   }
   void tabLeavesAndEntersGrids() {
     QFETCH(QString, from);
@@ -159,11 +161,17 @@ class TestAccess : public QObject {
     auto widget = [this](const QString& name) -> QWidget* {
       if (name == "keep") return w->KeepButtons()[1];
       if (name == "scheme") return w->SchemeRow->SchemeSwatches[0];
+      if (name == "history") return w->HistoryButtons()[0];
       return w->findChild<QWidget*>(name);
     };
+    w->cmbPalletSelect->setCurrentIndex(from == "history" ? 1 : 0);
+    w->cmbPalletSelectChange(w->cmbPalletSelect);
+    if (from == "history") QTRY_VERIFY(!w->HistoryButtons().empty());
     widget(from)->setFocus(Qt::TabFocusReason);
     Key(back ? Qt::Key_Backtab : Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
     QCOMPARE(Focused(), widget(to));
+    w->cmbPalletSelect->setCurrentIndex(0);
+    w->cmbPalletSelectChange(w->cmbPalletSelect);
   }
 
   void menuKeyOpensTheKeptSwatchsMenu_data() {
