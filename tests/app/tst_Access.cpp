@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QtTest>
 
 #include "app/frmMain.h"
@@ -199,6 +201,18 @@ class TestAccess : public QObject {
     // The kept colour goes; the keyboard stays at its place, on the next one.
     QCOMPARE(w->KeepButtons().size(), before - 1);
     QCOMPARE(w->focusWidget(), w->KeepButtons()[2]);
+  }
+
+  // Last: it adds rows. The view scrolls to keep the focused swatch in sight.
+  void endAndHomeScrollTheView() {
+    for (int i = 0; i < 24; ++i) w->btnKeepAddClick(w->btnKeepAdd);
+    EnterKeep();
+    QScrollBar* bar = w->scbKeepWork->verticalScrollBar();
+    QVERIFY(bar->maximum() > 0);
+    Key(Qt::Key_End);
+    QCOMPARE(bar->value(), bar->maximum());
+    Key(Qt::Key_Home);
+    QCOMPARE(bar->value(), 0);
   }
 };
 
