@@ -56,6 +56,9 @@ void TfrmMain::WireKeys() {
                              btnHSVOption_None, btnHSVOption_Ruisetu, btnHSVOption_Ruiji,
                              btnHSVOption_Chuusa, btnHSVOption_Taisyo, btnHSVOption_Hosyoku});
   for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+  // The window opens with the focus where it always did, on the big swatch
+  // (no frame), not on the toolbar that now leads the chain.
+  cmdColorView->setFocus(Qt::OtherFocusReason);
 
   // The history view lies over the keep view, whose buttons stay shown
   // under it: Tab must not reach buttons nobody can see.

@@ -43,4 +43,6 @@ void TfrmEditor::NameForAccessibility() {
   // A toolbar keeps its buttons out of the tab chain.
   order[0]->setFocusPolicy(Qt::TabFocus);
   for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+  // The editor still opens on its list, not on the export command.
+  ListBox1->setFocus(Qt::OtherFocusReason);
 }

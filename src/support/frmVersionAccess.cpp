@@ -14,4 +14,6 @@ void TfrmVersion::NameForAccessibility() {
   }
   QWidget::setTabOrder(URLLink1, URLLink2);
   QWidget::setTabOrder(URLLink2, btnClose);
+  // The dialog still opens on its close button, not on a link.
+  btnClose->setFocus(Qt::OtherFocusReason);
 }
