@@ -75,17 +75,21 @@ class TestAccess : public QObject {
 
   void everyControlNamed_data() {
     QTest::addColumn<QString>("window");
-    QTest::newRow("main window") << "main";
-    QTest::newRow("palette editor") << "editor";
-    QTest::newRow("version dialog") << "version";
+    QTest::addColumn<QString>("opensOn");  // the focus when it opens, as it always was
+    QTest::newRow("main window") << "main" << "cmdColorView";
+    QTest::newRow("palette editor") << "editor" << "ListBox1";
+    QTest::newRow("version dialog") << "version" << "btnClose";
   }
   void everyControlNamed() {
     QFETCH(QString, window);
+    QFETCH(QString, opensOn);
     QWidget* shown = window == "main" ? static_cast<QWidget*>(w.get())
                      : window == "editor" ? static_cast<QWidget*>(w->EditorWindow())
                                           : static_cast<QWidget*>(w->VersionWindow());
     shown->show();
-    QVERIFY(QTest::qWaitForWindowExposed(shown));
+    QApplication::setActiveWindow(shown);
+    QVERIFY(QTest::qWaitForWindowActive(shown));
+    QCOMPARE(Focused() ? Focused()->objectName() : QString(), opensOn);
     if (window == "editor") w->EditorWindow()->btnAdd->click();  // a line in the list
     QStringList nameless;
     Nameless(QAccessible::queryAccessibleInterface(shown), nameless);
