@@ -3,6 +3,7 @@
 // the arrow keys (color/SwatchKeys.h), and the tab order of the controls.
 
 #include <QComboBox>
+#include <QLabel>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,14 +20,15 @@
 
 void TfrmMain::WireKeys() {
   SwatchKeys = new hb::TSwatchKeys(this);
-  Swatches->SetKeys(SwatchKeys);
   keepGrid_ = SwatchKeys->AddGrid({[] { return QCoreApplication::translate("Accessibility", "キープ"); },
                                    [this] { return keepList_->Buttons(); }, scbKeepWork, nullptr,
-                                   [this](TPictureButton* swatch) { keepList_->MenuKey(swatch); }});
+                                   [this](TPictureButton* swatch) { keepList_->MenuKey(swatch); }, {}});
   SwatchKeys->AddGrid({[] { return QCoreApplication::translate("Accessibility", "履歴"); },
-                       [this] { return history_->Buttons(); }, scbHistoryWork, nullptr, {}});
+                       [this] { return history_->Buttons(); }, scbHistoryWork, nullptr, {}, {}});
   SwatchKeys->AddGrid({[this] { return cmbPalletSelect->currentText(); },
-                       [this] { return SidePanel->PalletButtons; }, scbPalletWork, nullptr, {}});
+                       [this] { return SidePanel->PalletButtons; }, scbPalletWork, nullptr, {},
+                       // The name the label beside the swatch shows.
+                       [this](int index) { return SidePanel->PalletLabels[std::size_t(index)]->text(); }});
   schemeGrid_ = SwatchKeys->AddGrid({[] { return QCoreApplication::translate("Accessibility", "配色"); },
                                      [this] {
                                        std::vector<TPictureButton*> row;
@@ -34,7 +36,7 @@ void TfrmMain::WireKeys() {
                                          if (swatch) row.push_back(swatch);
                                        return row;
                                      },
-                                     nullptr, cmdColorView, {}});
+                                     nullptr, cmdColorView, {}, {}});
 
   // A toolbar keeps its buttons out of the tab chain; here they lead it.
   std::vector<QWidget*> order;

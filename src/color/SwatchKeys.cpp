@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPointer>
@@ -15,24 +16,28 @@ namespace hb {
 
 namespace {
 
-// Dynamic properties of a watched swatch: its keyboard owner, its colour's name.
-constexpr char kKeysProperty[] = "hbSwatchKeys";
-constexpr char kColorNameProperty[] = "hbColorName";
-
-TSwatchKeys* KeysOf(const QObject* swatch) {
-  return dynamic_cast<TSwatchKeys*>(swatch->property(kKeysProperty).value<QObject*>());
+// The live keyboards of the grids (one per main window).
+std::vector<TSwatchKeys*>& Registry() {
+  static std::vector<TSwatchKeys*> keys;
+  return keys;
 }
 
-// What assistive technology sees of a swatch: a button named by its grid,
-// described by its hint (colour values and contrast), pressed by a click.
+// What assistive technology sees of a picture button: a button named by its
+// accessible name, its grid (a swatch), its caption or else its colour,
+// described by its hint (a swatch's: colour values and contrast), pressed
+// by a click. Decided when asked: a swatch may join its grid after Qt first
+// asks for it.
 class TSwatchAccessible : public QAccessibleWidget {
  public:
-  TSwatchAccessible(TPictureButton* swatch, TSwatchKeys* keys)
-      : QAccessibleWidget(swatch, QAccessible::Button), keys_(keys) {}
+  explicit TSwatchAccessible(TPictureButton* swatch) : QAccessibleWidget(swatch, QAccessible::Button) {}
 
   QString text(QAccessible::Text t) const override {
     const auto* swatch = static_cast<const TPictureButton*>(widget());
-    if (t == QAccessible::Name && swatch->accessibleName().isEmpty() && keys_) return keys_->NameOf(swatch);
+    if (t == QAccessible::Name && swatch->accessibleName().isEmpty()) {
+      for (const TSwatchKeys* keys : Registry())
+        if (QString name = keys->NameOf(swatch); !name.isEmpty()) return name;
+      return swatch->text().isEmpty() ? swatch->Color().name(QColor::HexRgb).toUpper() : swatch->text();
+    }
     if (t == QAccessible::Description && swatch->accessibleDescription().isEmpty()) {
       // The hint of a palette name that looked like markup is escaped HTML.
       const QString hint = swatch->ShownHint();
@@ -47,15 +52,11 @@ class TSwatchAccessible : public QAccessibleWidget {
     else
       QAccessibleWidget::doAction(name);
   }
-
- private:
-  QPointer<TSwatchKeys> keys_;
 };
 
 QAccessibleInterface* SwatchAccessible(const QString& key, QObject* object) {
-  if (key != QLatin1String("TPictureButton")) return nullptr;
-  TSwatchKeys* keys = KeysOf(object);
-  return keys ? new TSwatchAccessible(static_cast<TPictureButton*>(object), keys) : nullptr;
+  if (key != QLatin1String("TPictureButton") || Registry().empty()) return nullptr;
+  return new TSwatchAccessible(static_cast<TPictureButton*>(object));
 }
 
 bool IsTabStop(const QWidget* w, const QWidget* from) {
@@ -66,33 +67,27 @@ bool IsTabStop(const QWidget* w, const QWidget* from) {
 
 } // namespace
 
-void SetSwatchColorName(TPictureButton* swatch, const QString& name) {
-  // Most swatches have no name: they carry no property at all.
-  if (!name.isEmpty() || swatch->property(kColorNameProperty).isValid())
-    swatch->setProperty(kColorNameProperty, name);
-}
-
 TSwatchKeys::TSwatchKeys(QObject* parent) : QObject(parent) {
   static const bool installed = [] {
     QAccessible::installFactory(SwatchAccessible);
     return true;
   }();
   (void)installed;
+  Registry().push_back(this);
+  // Before the swatches' own handling: a button's arrows would move on along
+  // the tab chain. Only key presses and focus changes are looked at.
+  qApp->installEventFilter(this);
 }
 
-TSwatchKeys::~TSwatchKeys() = default;
+TSwatchKeys::~TSwatchKeys() {
+  qApp->removeEventFilter(this);
+  std::erase(Registry(), this);
+}
 
 int TSwatchKeys::AddGrid(Grid grid) {
-  if (grid.box) grid.box->installEventFilter(this);
-  if (grid.before) grid.before->installEventFilter(this);
   grids_.push_back(std::move(grid));
   last_.push_back(0);
   return int(grids_.size()) - 1;
-}
-
-void TSwatchKeys::Watch(TPictureButton* swatch) {
-  swatch->setProperty(kKeysProperty, QVariant::fromValue<QObject*>(this));
-  swatch->installEventFilter(this);
 }
 
 TSwatchKeys::Place TSwatchKeys::Find(const TPictureButton* swatch) const {
@@ -108,11 +103,11 @@ TSwatchKeys::Place TSwatchKeys::Find(const TPictureButton* swatch) const {
 }
 
 QString TSwatchKeys::NameOf(const TPictureButton* swatch) const {
-  QString color = swatch->property(kColorNameProperty).toString();
-  if (color.isEmpty()) color = swatch->Color().name(QColor::HexRgb).toUpper();
   const Place place = Find(swatch);
-  if (place.grid < 0) return color;
+  if (place.grid < 0) return {};
   const Grid& grid = grids_[std::size_t(place.grid)];
+  QString color = grid.colorName ? grid.colorName(place.index) : QString();
+  if (color.isEmpty()) color = swatch->Color().name(QColor::HexRgb).toUpper();
   return QCoreApplication::translate("Accessibility", "%1、%2 %3/%4")
       .arg(color, grid.view())
       .arg(place.index + 1)

@@ -9,6 +9,9 @@
 // as on any button), the context-menu key or Shift+F10 opens its menu where
 // the grid has one. A swatch's accessible name, "<colour name or hex>、<view>
 // i/n", is worked out when it is asked for: n changes with every kept colour.
+// Nothing is added to a swatch itself (a palette view makes thousands): the
+// keys are watched from the application's event filter, and the swatches
+// found in the grids when a key or the focus comes.
 
 #include <QObject>
 #include <QString>
@@ -35,6 +38,8 @@ class TSwatchKeys : public QObject {
     QWidget* before = nullptr;
     // The context-menu key on a swatch; none: the key does nothing there.
     std::function<void(TPictureButton*)> menu;
+    // The name of swatch index's colour (a palette's); none: its hex code.
+    std::function<QString(int index)> colorName;
   };
 
   explicit TSwatchKeys(QObject* parent);
@@ -42,11 +47,7 @@ class TSwatchKeys : public QObject {
 
   // Returns the grid's number, for KeepFocus.
   int AddGrid(Grid grid);
-  // A new swatch: its keys go through here (TSwatches calls it for each).
-  void Watch(TPictureButton* swatch);
-
-  // The accessible name of a watched swatch; its colour's hex code alone
-  // while it belongs to no grid.
+  // The accessible name of a swatch of a grid; empty for any other button.
   QString NameOf(const TPictureButton* swatch) const;
   // Runs work that rebuilds or shortens grid; a swatch of it that had the
   // focus gives it to the swatch at the same place afterwards (the last one
@@ -71,9 +72,5 @@ class TSwatchKeys : public QObject {
   std::vector<Grid> grids_;
   std::vector<int> last_;  // per grid, the swatch focused last
 };
-
-// The name of a swatch's colour (a palette item's name); empty for none.
-// TSwatches sets it; the accessible name reads it.
-void SetSwatchColorName(TPictureButton* swatch, const QString& name);
 
 } // namespace hb

@@ -5,7 +5,6 @@
 
 #include "color/Contrast.h"
 #include "color/QtColor.h"
-#include "color/SwatchKeys.h"
 #include "support/PictureButton.h"
 #include "support/ProcessPending.h"
 
@@ -33,8 +32,8 @@ TPictureButton* TSwatches::Create(QWidget* parent, const QColor& color, const st
   swatch->SetButtonStyle(current_->ButtonStyle());
   swatch->setCursor(Qt::PointingHandCursor);
   // Out of the tab chain: a palette would take thousands of Tabs to cross.
+  // Its grid is the tab stop (color/SwatchKeys.h).
   swatch->setFocusPolicy(Qt::ClickFocus);
-  if (keys_) keys_->Watch(swatch);
   Recolor(swatch, color, hintSuffix);
   connect(swatch, &QAbstractButton::clicked, this, [this, swatch] { onClick_(swatch); });
   swatch->show();
@@ -46,7 +45,6 @@ void TSwatches::Recolor(TPictureButton* swatch, const QColor& color, const std::
   swatch->SetColor(color);
   swatch->SetInColor(color);
   SetHint(swatch, hintSuffix);
-  SetSwatchColorName(swatch, QString::fromStdString(hintSuffix));
 }
 
 void TSwatches::SetHint(TPictureButton* swatch, const std::string& hintSuffix) const {

@@ -20,17 +20,11 @@ namespace hb {
 // hint shows, since the current colour changes under a hint set earlier.
 void SetColorHint(TPictureButton* button, const std::string& suffix, const TPictureButton* current);
 
-class TSwatchKeys;
-
 class TSwatches : public QObject {
  public:
   // current: the big swatch, whose style and colour the swatches follow.
   // size: a swatch's width and height. onClick: a swatch was clicked.
   TSwatches(QObject* parent, const TPictureButton* current, int size, std::function<void(QObject*)> onClick);
-
-  // The keyboard of the grids the swatches make. Each swatch made after
-  // this is click-focus only (its grid is the tab stop) and goes through it.
-  void SetKeys(TSwatchKeys* keys) { keys_ = keys; }
 
   // A swatch of the colour in parent, shown; its parent frees it with its view.
   TPictureButton* Create(QWidget* parent, const QColor& color, const std::string& hintSuffix = {}) const;
@@ -46,7 +40,6 @@ class TSwatches : public QObject {
   const TPictureButton* current_;
   int size_;
   std::function<void(QObject*)> onClick_;
-  TSwatchKeys* keys_ = nullptr;
 };
 
 } // namespace hb
