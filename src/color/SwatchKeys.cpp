@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QPointer>
 #include <QScrollArea>
 #include <QTextDocumentFragment>
 #include <algorithm>
@@ -27,9 +26,9 @@ std::vector<TSwatchKeys*>& Registry() {
 // described by its hint (a swatch's: colour values and contrast), pressed
 // by a click. Decided when asked: a swatch may join its grid after Qt first
 // asks for it.
-class TSwatchAccessible : public QAccessibleWidget {
+class TPictureButtonAccessible : public QAccessibleWidget {
  public:
-  explicit TSwatchAccessible(TPictureButton* swatch) : QAccessibleWidget(swatch, QAccessible::Button) {}
+  explicit TPictureButtonAccessible(TPictureButton* swatch) : QAccessibleWidget(swatch, QAccessible::Button) {}
 
   QString text(QAccessible::Text t) const override {
     const auto* swatch = static_cast<const TPictureButton*>(widget());
@@ -54,9 +53,9 @@ class TSwatchAccessible : public QAccessibleWidget {
   }
 };
 
-QAccessibleInterface* SwatchAccessible(const QString& key, QObject* object) {
+QAccessibleInterface* PictureButtonAccessible(const QString& key, QObject* object) {
   if (key != QLatin1String("TPictureButton") || Registry().empty()) return nullptr;
-  return new TSwatchAccessible(static_cast<TPictureButton*>(object));
+  return new TPictureButtonAccessible(static_cast<TPictureButton*>(object));
 }
 
 bool IsTabStop(const QWidget* w, const QWidget* from) {
@@ -69,7 +68,7 @@ bool IsTabStop(const QWidget* w, const QWidget* from) {
 
 TSwatchKeys::TSwatchKeys(QObject* parent) : QObject(parent) {
   static const bool installed = [] {
-    QAccessible::installFactory(SwatchAccessible);
+    QAccessible::installFactory(PictureButtonAccessible);
     return true;
   }();
   (void)installed;
