@@ -2,6 +2,233 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>24色相環の配色を大きな色見本の下半分に表示します</source>
+        <translation>Shows a 24-hue wheel scheme in the lower half of the big swatch</translation>
+    </message>
+    <message>
+        <source>現在の色</source>
+        <translation>Current colour</translation>
+    </message>
+    <message>
+        <source>表示する色の一覧</source>
+        <translation>Colour list shown</translation>
+    </message>
+    <message>
+        <source>キープ、履歴、パレットのどれを表示するか選びます</source>
+        <translation>Chooses the kept colours, the history or a palette</translation>
+    </message>
+    <message>
+        <source>キープした色</source>
+        <translation>Kept colours</translation>
+    </message>
+    <message>
+        <source>色の履歴</source>
+        <translation>Colour history</translation>
+    </message>
+    <message>
+        <source>パレットの色</source>
+        <translation>Palette colours</translation>
+    </message>
+    <message>
+        <source>キープに追加</source>
+        <translation>Keep</translation>
+    </message>
+    <message>
+        <source>現在の色をキープに加えます</source>
+        <translation>Adds the current colour to the kept colours</translation>
+    </message>
+    <message>
+        <source>キープをクリア</source>
+        <translation>Clear kept colours</translation>
+    </message>
+    <message>
+        <source>キープした色をすべて削除します</source>
+        <translation>Deletes every kept colour</translation>
+    </message>
+    <message>
+        <source>スポイト</source>
+        <translation>Eyedropper</translation>
+    </message>
+    <message>
+        <source>16進数</source>
+        <translation>Hex code</translation>
+    </message>
+    <message>
+        <source>色を6桁の16進数で入力します（例: FF8000）</source>
+        <translation>Enter a colour as six hex digits (for example FF8000)</translation>
+    </message>
+    <message>
+        <source>16進数を読込み</source>
+        <translation>Load hex code</translation>
+    </message>
+    <message>
+        <source>入力した16進数を現在の色にします</source>
+        <translation>Makes the code entered the current colour</translation>
+    </message>
+    <message>
+        <source>リセット</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>現在の色を白に戻します</source>
+        <translation>Sets the current colour back to white</translation>
+    </message>
+    <message>
+        <source>赤</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>赤の値</source>
+        <translation>Red value</translation>
+    </message>
+    <message>
+        <source>緑</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>緑の値</source>
+        <translation>Green value</translation>
+    </message>
+    <message>
+        <source>青</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <source>青の値</source>
+        <translation>Blue value</translation>
+    </message>
+    <message>
+        <source>シアン</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>シアンの値</source>
+        <translation>Cyan value</translation>
+    </message>
+    <message>
+        <source>マゼンタ</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>マゼンタの値</source>
+        <translation>Magenta value</translation>
+    </message>
+    <message>
+        <source>イエロー</source>
+        <translation>Yellow</translation>
+    </message>
+    <message>
+        <source>イエローの値</source>
+        <translation>Yellow value</translation>
+    </message>
+    <message>
+        <source>ブラック</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>ブラックの値</source>
+        <translation>Black value</translation>
+    </message>
+    <message>
+        <source>色相</source>
+        <translation>Hue</translation>
+    </message>
+    <message>
+        <source>色相の値（度）</source>
+        <translation>Hue value (degrees)</translation>
+    </message>
+    <message>
+        <source>彩度</source>
+        <translation>Saturation</translation>
+    </message>
+    <message>
+        <source>彩度の値（%）</source>
+        <translation>Saturation value (%)</translation>
+    </message>
+    <message>
+        <source>明度</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>明度の値（%）</source>
+        <translation>Value (%)</translation>
+    </message>
+    <message>
+        <source>HSVチャート</source>
+        <translation>HSV chart</translation>
+    </message>
+    <message>
+        <source>クリックまたはドラッグした点の色を現在の色にします</source>
+        <translation>Makes the colour clicked or dragged over the current colour</translation>
+    </message>
+    <message>
+        <source>キープ</source>
+        <translation>Kept</translation>
+    </message>
+    <message>
+        <source>履歴</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>配色</source>
+        <translation>Scheme</translation>
+    </message>
+    <message>
+        <source>%1、コントラスト %2</source>
+        <translation>%1, contrast %2</translation>
+    </message>
+    <message>
+        <source>%1、%2 %3/%4</source>
+        <translation>%1, %2 %3/%4</translation>
+    </message>
+    <message>
+        <source>色の一覧</source>
+        <translation>Colour list</translation>
+    </message>
+    <message>
+        <source>選択した色</source>
+        <translation>Selected colour</translation>
+    </message>
+    <message>
+        <source>色名</source>
+        <translation>Colour name</translation>
+    </message>
+    <message>
+        <source>色を追加</source>
+        <translation>Add colour</translation>
+    </message>
+    <message>
+        <source>一覧の最後に新しい色を加えます</source>
+        <translation>Adds a new colour at the end of the list</translation>
+    </message>
+    <message>
+        <source>色を削除</source>
+        <translation>Delete colour</translation>
+    </message>
+    <message>
+        <source>選択した色を一覧から削除します</source>
+        <translation>Deletes the selected colour from the list</translation>
+    </message>
+    <message>
+        <source>色を保存</source>
+        <translation>Save colour</translation>
+    </message>
+    <message>
+        <source>色名と値を選択した色に書き込みます</source>
+        <translation>Writes the name and values into the selected colour</translation>
+    </message>
+    <message>
+        <source>%1（ヘルプページを開きます）</source>
+        <translation>%1 (opens the help page)</translation>
+    </message>
+    <message>
+        <source>ほかのコマンド</source>
+        <translation>More commands</translation>
+    </message>
+</context>
+<context>
     <name>Clipboard</name>
     <message>
         <source>クリップボードを開けません</source>

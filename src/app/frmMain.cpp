@@ -44,6 +44,8 @@ TfrmMain::TfrmMain(QWidget* parent) : hb::TForm(parent) {
   CreateTimersAndMenus();
   NameControls();
   WireHandlers();
+  WireKeys();
+  NameForAccessibility();
 
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect area = screen->availableGeometry();

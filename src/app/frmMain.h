@@ -50,6 +50,8 @@ class TSwatches;
 class TNearestName;
 class TVisionSimulation;
 enum class TColorVision;
+class TSwatchKeys;
+class TColorDescription;
 struct THSVColor;
 } // namespace hb
 
@@ -198,6 +200,11 @@ class TfrmMain : public hb::TForm {
   void timHistoryTimer(QObject* Sender);
   void RecordHistory();
 
+  // ---- Keyboard and assistive technology (frmMainKeys.cpp, frmMainAccess.cpp) ---
+  // The swatch grids' keys, and the big swatch's description (colour and contrast).
+  hb::TSwatchKeys* SwatchKeys = nullptr;
+  hb::TColorDescription* ColorDescription = nullptr;
+
   // ---- Layout: toolbar -------------------------------------------------------
   QWidget* TBDock1 = nullptr;
   QToolBar* TBToolbar2 = nullptr;
@@ -329,9 +336,13 @@ class TfrmMain : public hb::TForm {
   void WireVision();
   void ReadKeepSettings();
   void PrepareFirstPaint();
+  void WireKeys();
+  void NameForAccessibility();
 
   hb::TKeepList* keepList_ = nullptr;
   hb::TColorHistory* history_ = nullptr;
+  int keepGrid_ = -1;    // SwatchKeys' grids that rebuild under the focus
+  int schemeGrid_ = -1;
   // The secondary windows attached, and those made here (windows of their
   // own, not children: this window is disabled while they are open).
   QPointer<TfrmVersion> version_;

@@ -14,6 +14,7 @@
 #include "platform/ScreenCursor.h"
 #include "color/Swatches.h"
 #include "text/Translate.h"
+#include "color/SwatchKeys.h"
 
 void TfrmMain::WireKeep() {
   keepList_ = new hb::TKeepList(this, {pnlKeep, scbKeepWork, StatusProgressBar1, popupKeep, tbKeepClear}, *Swatches,
@@ -50,7 +51,9 @@ void TfrmMain::KeepButtonMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::Mo
   keepList_->SwatchReleased(qobject_cast<TPictureButton*>(Sender), Button);
 }
 
-void TfrmMain::tbKeepClearClick(QObject*) { keepList_->DeleteTarget(); }
+void TfrmMain::tbKeepClearClick(QObject*) {
+  SwatchKeys->KeepFocus(keepGrid_, [this] { keepList_->DeleteTarget(); });
+}
 
 void TfrmMain::FormCloseQuery(QObject*, bool& CanClose) {
   hb::SetScreenCursor(hb::crHourGlass);

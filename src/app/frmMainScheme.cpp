@@ -11,6 +11,7 @@
 #include "chart/SchemeRow.h"
 #include "color/CurrentColor.h"
 #include "color/QtColor.h"
+#include "color/SwatchKeys.h"
 
 void TfrmMain::WireScheme() {
   SchemeRow = new hb::TSchemeRow(this,
@@ -42,7 +43,10 @@ void TfrmMain::timOptionPanelTimer(QObject*) {
 // Also for the button already down: the row is built again.
 void TfrmMain::btnHSVOptionS_Click(QObject*) { timOptionPanel->SetEnabled(true); }
 
-void TfrmMain::UpdateSchemeSwatches() { SchemeRow->Update(CurrentColor->TrackBarHSV()); }
+// A keyboard user on a scheme swatch stays at its place in the new row.
+void TfrmMain::UpdateSchemeSwatches() {
+  SwatchKeys->KeepFocus(schemeGrid_, [this] { SchemeRow->Update(CurrentColor->TrackBarHSV()); });
+}
 
 QColor TfrmMain::SchemeColorAt(hb::THSVColor HSV, int Offset) const {
   return hb::QColorOf(hb::SchemeColorAt(HSV, Offset));

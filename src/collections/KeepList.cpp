@@ -178,10 +178,21 @@ void TKeepList::SwatchReleased(TPictureButton* swatch, Qt::MouseButton button) {
   }
   disconnect(seen);
   if (!guard) return;
+  ShowMenu(swatch, swatch->mapToGlobal(screen.DeviceToWidget(swatch, device)));
+}
 
+void TKeepList::MenuKey(TPictureButton* swatch) {
+  // As the right button, without the pointer: the swatch's own click makes
+  // its colour current, and the menu opens over the swatch.
+  QPointer<TPictureButton> guard(swatch);
+  swatch->click();
+  if (guard) ShowMenu(swatch, swatch->mapToGlobal(swatch->rect().center()));
+}
+
+void TKeepList::ShowMenu(TPictureButton* swatch, QPoint global) {
   c_.tbKeepClear->setText(QCoreApplication::translate("TKeepList", "%1 の削除").arg(swatch->Hint()));
   target_ = swatch;
-  c_.popupKeep->popup(swatch->mapToGlobal(screen.DeviceToWidget(swatch, device)));
+  c_.popupKeep->popup(global);
 }
 
 void TKeepList::DeleteTarget() {

@@ -4,6 +4,7 @@
 // them, and the settings file that carries them between runs.
 
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 #include <cstdint>
 #include <functional>
@@ -54,6 +55,8 @@ class TKeepList : public QObject {
   // A button released over a keep swatch: the right one makes it current as
   // a left click would, then offers its deletion.
   void SwatchReleased(TPictureButton* swatch, Qt::MouseButton button);
+  // The context-menu key on a keep swatch: what the right button does.
+  void MenuKey(TPictureButton* swatch);
   // Deletes the targeted swatch (that control, not its colour).
   void DeleteTarget();
   // Asks, then deletes every kept colour.
@@ -75,6 +78,7 @@ class TKeepList : public QObject {
   // The cell of swatch index, from the place of the swatch before it.
   TGridCell NextCell(std::size_t index) const;
   void FillScrollBox();
+  void ShowMenu(TPictureButton* swatch, QPoint global);
   void Step(int position);
 
   Controls c_;

@@ -32,6 +32,9 @@ TPictureButton* TSwatches::Create(QWidget* parent, const QColor& color, const st
   swatch->SetButtonStyle(current_->ButtonStyle());
   swatch->setCursor(Qt::PointingHandCursor);
   swatch->SetPaintedColor(painted_);
+  // Out of the tab chain: a palette would take thousands of Tabs to cross.
+  // Its grid is the tab stop (color/SwatchKeys.h).
+  swatch->setFocusPolicy(Qt::ClickFocus);
   Recolor(swatch, color, hintSuffix);
   connect(swatch, &QAbstractButton::clicked, this, [this, swatch] { onClick_(swatch); });
   swatch->show();
@@ -57,9 +60,14 @@ std::optional<QColor> TSwatches::Clicked(QObject* sender) const {
   QPointer<TPictureButton> swatch = qobject_cast<TPictureButton*>(sender);
   ProcessPending();
   if (!swatch) return std::nullopt;
+  // Disabled, a focused swatch hands the focus on; it takes it back, the
+  // way it had it (the keyboard's frame stays for a keyboard user).
+  const bool focused = swatch->window()->focusWidget() == swatch;
+  const bool keyboard = swatch->KeyboardFocus();
   swatch->setEnabled(false);
   const QColor color = swatch->Color().toRgb();
   swatch->setEnabled(true);
+  if (focused) swatch->setFocus(keyboard ? Qt::TabFocusReason : Qt::OtherFocusReason);
   return color;
 }
 

@@ -69,6 +69,7 @@ TfrmEditor::TfrmEditor(QWidget* parent) : hb::TForm(parent) {
   CreateEditControls();
   CreateCommandButtons();
   CreateExportToolBar();
+  NameForAccessibility();
 
   Timer1 = new hb::TTimer(this, 30);
   Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -109,6 +109,8 @@ class TfrmEditor : public hb::TForm {
   void CreateEditControls();
   void CreateCommandButtons();
   void CreateExportToolBar();
+  // Names for assistive technology and the tab order (frmEditorAccess.cpp).
+  void NameForAccessibility();
   // Runs a long loop with the commands and the list shut while it lasts.
   void RunBusy(const std::function<void()>& work);
   // The selected line, or -1.

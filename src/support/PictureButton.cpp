@@ -4,6 +4,7 @@
 #include <QToolTip>
 
 #include <QEnterEvent>
+#include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -99,6 +100,22 @@ void TPictureButton::mouseReleaseEvent(QMouseEvent* event) {
   emit MouseUp(event->button(), event->buttons(), event->position().toPoint());
 }
 
+void TPictureButton::focusInEvent(QFocusEvent* event) {
+  // Tab, Backtab and the swatch grids' arrow keys, not a click. A window or
+  // a popup giving the focus back keeps what it was.
+  const Qt::FocusReason why = event->reason();
+  if (why != Qt::ActiveWindowFocusReason && why != Qt::PopupFocusReason)
+    keyboardFocus_ = why == Qt::TabFocusReason || why == Qt::BacktabFocusReason;
+  QAbstractButton::focusInEvent(event);
+}
+
+void TPictureButton::focusOutEvent(QFocusEvent* event) {
+  // A popup (a kept swatch's menu) or another window only borrows the focus.
+  if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
+    keyboardFocus_ = false;
+  QAbstractButton::focusOutEvent(event);
+}
+
 void TPictureButton::DrawBevel(QPainter& painter, QRect r, TButtonStyle style) const {
   const QColor light = palette().color(QPalette::Light);
   const QColor shadow = palette().color(QPalette::Dark);
@@ -168,7 +185,17 @@ void TPictureButton::paintEvent(QPaintEvent*) {
     painter.drawText(QRect(captionLeft + shift, shift, width() - captionLeft, height()),
                      Qt::AlignCenter, text());
   }
-  if (focusFrame_ && hasFocus()) {
+  if (KeyboardFocus()) {
+    // Two one-pixel rings over the bevel: black, then white inside it.
+    auto ring = [&painter](QRect f, const QColor& color) {
+      painter.fillRect(QRect(f.left(), f.top(), f.width(), 1), color);
+      painter.fillRect(QRect(f.left(), f.bottom(), f.width(), 1), color);
+      painter.fillRect(QRect(f.left(), f.top(), 1, f.height()), color);
+      painter.fillRect(QRect(f.right(), f.top(), 1, f.height()), color);
+    };
+    ring(r, Qt::black);
+    ring(r.adjusted(1, 1, -1, -1), Qt::white);
+  } else if (focusFrame_ && hasFocus()) {
     QStyleOptionFocusRect option;
     option.initFrom(this);
     option.rect = r.adjusted(3, 3, -3, -3);

@@ -35,8 +35,13 @@ class TPictureButton : public QAbstractButton {
   TButtonStyle ButtonStyle() const { return style_; }
   void SetButtonStyle(TButtonStyle style);
 
-  // Whether a dotted frame shows that the button has the focus.
+  // Whether a dotted frame shows that the button has the focus. Focus that
+  // came from the keyboard always shows, as a frame black outside and white
+  // inside, which stands out on any face colour.
   void SetFocusFrame(bool show) { focusFrame_ = show; }
+  // Whether the button is its window's focus from the keyboard (the window
+  // need not be active: a popup over it leaves the frame on).
+  bool KeyboardFocus() const { return keyboardFocus_ && window()->focusWidget() == this; }
 
   QString Hint() const { return toolTip(); }
   void SetHint(const QString& hint) { setToolTip(hint); }
@@ -71,6 +76,8 @@ class TPictureButton : public QAbstractButton {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   void DrawBevel(class QPainter& painter, QRect r, TButtonStyle style) const;
@@ -83,6 +90,7 @@ class TPictureButton : public QAbstractButton {
   TButtonStyle style_ = bsRaised;
   bool hovered_ = false;
   bool focusFrame_ = true;
+  bool keyboardFocus_ = false;
   bool showHint_ = false;
   std::function<QString()> hintExtra_;
   std::function<QColor(const QColor&)> painted_;

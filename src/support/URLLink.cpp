@@ -1,5 +1,7 @@
 #include "support/URLLink.h"
 
+#include <QKeyEvent>
+
 #include <QApplication>
 #include <QEnterEvent>
 #include <QFontMetrics>
@@ -42,6 +44,7 @@ TURLLink::TURLLink(QWidget* parent)
   SetFontColor(Qt::blue);
   setCursor(Qt::PointingHandCursor);
   setMouseTracking(true);
+  setFocusPolicy(Qt::TabFocus);
   hint_ = new HintForm;
 }
 
@@ -143,6 +146,24 @@ void TURLLink::mousePressEvent(QMouseEvent* event) {
   // The desktop's answer is not examined: a link it cannot open does nothing.
   if (event->button() == Qt::LeftButton) hb::ShellOpen(Target().toStdString());
   HideHint();
+}
+
+void TURLLink::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space) return QLabel::keyPressEvent(event);
+  hb::ShellOpen(Target().toStdString());
+}
+
+void TURLLink::focusInEvent(QFocusEvent* event) {
+  if (!focusColor_.isValid()) focusColor_ = FontColor();
+  SetFontColor(linkColor_);
+  QLabel::focusInEvent(event);
+}
+
+void TURLLink::focusOutEvent(QFocusEvent* event) {
+  if (focusColor_.isValid()) SetFontColor(focusColor_);
+  focusColor_ = QColor();
+  QLabel::focusOutEvent(event);
 }
 
 void TURLLink::HideHint() {

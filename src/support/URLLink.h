@@ -48,6 +48,11 @@ class TURLLink : public QLabel {
   void leaveEvent(QEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  // From the keyboard: Tab reaches it, it takes the link colour while it has
+  // the focus, and Enter or Space opens it as a left press does.
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   void HideHint();
@@ -61,6 +66,7 @@ class TURLLink : public QLabel {
   int hintOffsetY_ = 15;
   QFont hintFormFont_;
   QColor savedColor_;  // the font colour before the mouse came in
+  QColor focusColor_;  // the font colour before the focus came in
   QWidget* hint_ = nullptr;
   bool hintShowing_ = false;
 };

@@ -81,6 +81,7 @@ TfrmVersion::TfrmVersion(QWidget* parent) : hb::TForm(parent) {
   btnClose->SetInColor(QColor(204, 214, 227));
   btnClose->setCursor(Qt::PointingHandCursor);
   connect(btnClose, &QAbstractButton::clicked, this, [this] { btnCloseClick(btnClose); });
+  NameForAccessibility();
 
   if (QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));

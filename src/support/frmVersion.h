@@ -38,6 +38,10 @@ class TfrmVersion : public hb::TForm {
 
   // The look-up FormCreate reads through (the program's own by default).
   static std::function<std::string(int Index)>& VersionLookupForTesting();
+
+ private:
+  // Names for assistive technology (frmVersionAccess.cpp).
+  void NameForAccessibility();
 };
 
 extern TfrmVersion* frmVersion;
