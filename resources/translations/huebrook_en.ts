@@ -333,7 +333,7 @@ Exit status: 0 picked / 1 cancelled / 2 bad command line / 3 could not pick
     <name>Contrast</name>
     <message>
         <source>白 %1 ／ 黒 %2</source>
-        <translation>White %1 / Black %2</translation>
+        <translation>W %1 / B %2</translation>
     </message>
     <message>
         <source> ／ 現在の色と %1</source>
