@@ -1,5 +1,6 @@
 #include "capture/CommandPick.h"
 
+#include <QScopedValueRollback>
 #include <QTimer>
 
 #include "capture/PickArea.h"
@@ -53,6 +54,12 @@ void TCommandPick::TryGrab() {
 
 void TCommandPick::Poll() {
   if (done_) return;
+  // A step of the lens samples at once, which lands here: only the sample.
+  if (polling_) {
+    sampler_->ColorUnderCursor();
+    return;
+  }
+  const QScopedValueRollback<bool> polling(polling_, true);
   for (const TScreenInput& in : TheScreen().TakeInput()) {
     switch (in.kind) {
       case TScreenInput::Kind::LeftClick: {
@@ -61,29 +68,17 @@ void TCommandPick::Poll() {
         return Finish(kExitPicked, AreaMean(TheScreen().PixelsAround(in.at, kMagnifiedSide), area));
       }
       case TScreenInput::Kind::RightClick: return Finish(kExitCancelled, 0);
-      case TScreenInput::Kind::WheelUp: lens_->SetArea(NextPickArea(lens_->Area(), 1)); break;
-      case TScreenInput::Kind::WheelDown: lens_->SetArea(NextPickArea(lens_->Area(), -1)); break;
-      case TScreenInput::Kind::Key: {
-        const int step = in.shift ? 10 : 1;
-        switch (in.key) {
-          case Qt::Key_Escape: return Finish(kExitCancelled, 0);
-          case Qt::Key_Left: TheScreen().MoveCursorBy({-step, 0}); break;
-          case Qt::Key_Right: TheScreen().MoveCursorBy({step, 0}); break;
-          case Qt::Key_Up: TheScreen().MoveCursorBy({0, -step}); break;
-          case Qt::Key_Down: TheScreen().MoveCursorBy({0, step}); break;
-          case Qt::Key_Plus:
-          case Qt::Key_Equal: lens_->SetArea(NextPickArea(lens_->Area(), 1)); break;
-          case Qt::Key_Minus: lens_->SetArea(NextPickArea(lens_->Area(), -1)); break;
-          case Qt::Key_Return:
-          case Qt::Key_Space: {
-            // The keyboard's click: the pixel under the pointer now.
-            const TPixelSquare square = TheScreen().PixelsAround(TheScreen().CursorPos(), kMagnifiedSide);
-            return Finish(kExitPicked, AreaMean(square, lens_->Area()));
-          }
-          default: break;
+      case TScreenInput::Kind::WheelUp: lens_->StepArea(1); break;
+      case TScreenInput::Kind::WheelDown: lens_->StepArea(-1); break;
+      case TScreenInput::Kind::Key:
+        if (in.key == Qt::Key_Escape) return Finish(kExitCancelled, 0);
+        if (in.key == Qt::Key_Return || in.key == Qt::Key_Space) {
+          // The keyboard's click: the pixel under the pointer now.
+          const TPixelSquare square = TheScreen().PixelsAround(TheScreen().CursorPos(), kMagnifiedSide);
+          return Finish(kExitPicked, AreaMean(square, lens_->Area()));
         }
+        lens_->Key(in.key, in.shift);  // arrows and the area, as in the window
         break;
-      }
     }
   }
   // The magnifier follows the pointer.

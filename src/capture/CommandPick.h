@@ -44,6 +44,7 @@ class TCommandPick : public QObject {
   TPickingLens* lens_;
   int grabTries_ = 0;
   bool done_ = false;
+  bool polling_ = false;
 };
 
 } // namespace hb

@@ -6,6 +6,7 @@
 
 #include "capture/FrameThrottle.h"
 #include "capture/PickArea.h"
+#include "color/ColorConvert.h"
 #include "values/ColorValue.h"
 
 namespace hb {
@@ -116,11 +117,7 @@ void TMagnifier::paintEvent(QPaintEvent*) {
   const QRect text(0, side + 2, width(), kTextHeight);
   p.fillRect(text, QColor(r, g, b));
   p.setPen(light ? Qt::black : Qt::white);
-  const QString code = QStringLiteral("#%1%2%3")
-                           .arg(r, 2, 16, QLatin1Char('0'))
-                           .arg(g, 2, 16, QLatin1Char('0'))
-                           .arg(b, 2, 16, QLatin1Char('0'))
-                           .toUpper();
+  const QString code = QStringLiteral("#") + QString::fromStdString(HexColorText(r, g, b));
   const QString label = area_ > 1 ? QStringLiteral("%1  %2×%2").arg(code).arg(area_) : code;
   p.drawText(text, Qt::AlignCenter, label);
 }

@@ -96,22 +96,26 @@ void TPickingLens::Step(QPoint delta) {
   sampler_.SampleNow();
 }
 
+bool TPickingLens::Key(int key, bool shift) {
+  const int step = shift ? 10 : 1;
+  switch (key) {
+    case Qt::Key_Left: Step({-step, 0}); return true;
+    case Qt::Key_Right: Step({step, 0}); return true;
+    case Qt::Key_Up: Step({0, -step}); return true;
+    case Qt::Key_Down: Step({0, step}); return true;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: StepArea(1); return true;
+    case Qt::Key_Minus: StepArea(-1); return true;
+    default: return false;
+  }
+}
+
 bool TPickingLens::eventFilter(QObject* watched, QEvent* event) {
   // A key or a wheel reaches its window first, then the widget; taken at
   // the first, it goes no further.
   if (event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
-    const int step = (key->modifiers() & Qt::ShiftModifier) ? 10 : 1;
-    switch (key->key()) {
-      case Qt::Key_Left: Step({-step, 0}); return true;
-      case Qt::Key_Right: Step({step, 0}); return true;
-      case Qt::Key_Up: Step({0, -step}); return true;
-      case Qt::Key_Down: Step({0, step}); return true;
-      case Qt::Key_Plus:
-      case Qt::Key_Equal: StepArea(1); return true;
-      case Qt::Key_Minus: StepArea(-1); return true;
-      default: break;
-    }
+    if (Key(key->key(), key->modifiers() & Qt::ShiftModifier)) return true;
   } else if (event->type() == QEvent::Wheel) {
     const int dy = static_cast<QWheelEvent*>(event)->angleDelta().y();
     if (dy != 0) StepArea(dy > 0 ? 1 : -1);

@@ -44,6 +44,9 @@ class TPickingLens : public QObject {
   void StepArea(int step);
   // Moves the pointer (an arrow key) and samples there at once.
   void Step(QPoint delta);
+  // A key while picking: an arrow steps the pointer (ten pixels with
+  // shift), + and - step the area. False for any other key.
+  bool Key(int key, bool shift);
 
   // The magnifier, made at its first use.
   TMagnifier& Magnifier();

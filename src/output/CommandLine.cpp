@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
+#include <optional>
 
+#include "color/ColorConvert.h"
 #include "output/ColorCodes.h"
 #include "output/ColorNotations.h"
 #include "text/Translate.h"
@@ -39,12 +40,6 @@ TCommandLine Error(const char* text, std::string arg = {}) {
   return line;
 }
 
-std::string HexText(int R, int G, int B) {
-  char text[8];
-  std::snprintf(text, sizeof text, "%02X%02X%02X", R & 0xFF, G & 0xFF, B & 0xFF);
-  return text;
-}
-
 } // namespace
 
 const std::vector<std::string_view>& PickFormats() {
@@ -54,7 +49,7 @@ const std::vector<std::string_view>& PickFormats() {
 }
 
 std::optional<std::string> PickedColorText(std::string_view format, int R, int G, int B) {
-  const std::string hex = HexText(R, G, B);
+  const std::string hex = HexColorText(R & 0xFF, G & 0xFF, B & 0xFF);
   if (format == "hex") return "#" + hex;
   if (format == "rgb") return RGBCode(R, G, B);
   if (format == "html") return HTMLCode(hex);
@@ -86,36 +81,32 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& args) {
     const std::string_view name = WithoutDashes(arg);
     const std::size_t equals = name.find('=');
     const std::string_view key = name.substr(0, equals);
+    // An option's value: after "=" in the same argument, else the next one.
+    auto value = [&]() -> std::optional<std::string> {
+      if (equals != std::string_view::npos) return std::string(name.substr(equals + 1));
+      if (i + 1 < args.size()) return args[++i];
+      return std::nullopt;
+    };
     if (arg == "--pick") {
       pick = true;
     } else if (arg == "--help" || arg == "-h") {
       help = true;
     } else if (arg == "--version") {
       version = true;
-    } else if (arg.starts_with("--format")  && (key == "format")) {
-      std::string value;
-      if (equals != std::string_view::npos) {
-        value = std::string(name.substr(equals + 1));
-      } else if (i + 1 < args.size()) {
-        value = args[++i];
-      } else {
-        return Error(QT_TRANSLATE_NOOP("CommandLine", "--format には書式が必要です"));
-      }
-      if (!IsIn(PickFormats(), std::string_view(value))) return Error(QT_TRANSLATE_NOOP("CommandLine", "不明な書式です: %1"), value);
-      line.format = value;
+    } else if (arg.starts_with("--") && key == "format") {
+      const std::optional<std::string> format = value();
+      if (!format) return Error(QT_TRANSLATE_NOOP("CommandLine", "--format には書式が必要です"));
+      if (!IsIn(PickFormats(), std::string_view(*format)))
+        return Error(QT_TRANSLATE_NOOP("CommandLine", "不明な書式です: %1"), *format);
+      line.format = *format;
       formatGiven = true;
-    } else if (arg.starts_with("--lang") && key == "lang") {
-      std::string value;
-      if (equals != std::string_view::npos) {
-        value = std::string(name.substr(equals + 1));
-      } else if (i + 1 < args.size()) {
-        value = args[++i];
-      }
-      if (value != "ja" && value != "en") return Error(QT_TRANSLATE_NOOP("CommandLine", "--lang には ja か en を指定してください"));
-      line.lang = value;
+    } else if (arg.starts_with("--") && key == "lang") {
+      const std::string lang = value().value_or("");
+      if (lang != "ja" && lang != "en")
+        return Error(QT_TRANSLATE_NOOP("CommandLine", "--lang には ja か en を指定してください"));
+      line.lang = lang;
     } else if (IsIn(kQtOptionsWithValue, key)) {
-      // Qt reads the value, given in the same argument or the next.
-      if (equals == std::string_view::npos) ++i;
+      value();  // Qt reads it itself
     } else if (IsIn(kQtFlags, key)) {
     } else {
       return Error(QT_TRANSLATE_NOOP("CommandLine", "不明なオプションです: %1"), arg);

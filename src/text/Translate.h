@@ -14,10 +14,10 @@ namespace hb {
 // The text in the interface's language, UTF-8.
 std::string Tr(const char* context, const char* source);
 
-// text with its lowest-numbered %n (every occurrence of it) replaced by value.
-std::string Arg(std::string text, std::string_view value);
 // text with %1, %2, ... replaced by the values in one pass, so that a value
 // holding "%2" (a name from a file) is never read as a marker.
 std::string Args(std::string_view text, std::initializer_list<std::string_view> values);
+// The same for a text with %1 only.
+std::string Arg(std::string_view text, std::string_view value);
 
 } // namespace hb
