@@ -31,7 +31,19 @@ TfrmMain::TfrmMain(QWidget* parent) : hb::TForm(parent) {
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QStringLiteral("Huebrook"));
   SetFixedFrame(QSize(672, 671), hb::TFrame::Minimizable);
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    move(area.center() - QPoint(width() / 2, height() / 2));
+  }
+  CreatePaletteSearch();
+  FormCreate(this);
+}
 
+TfrmMain::~TfrmMain() {
+  if (frmMain == this) frmMain = nullptr;
+}
+
+void TfrmMain::CreateControls() {
   CreateToolbar();
   CreateColorView();
   CreateSidePanel();
@@ -46,17 +58,6 @@ TfrmMain::TfrmMain(QWidget* parent) : hb::TForm(parent) {
   WireHandlers();
   WireKeys();
   NameForAccessibility();
-
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
-  }
-
-  FormCreate(this);
-}
-
-TfrmMain::~TfrmMain() {
-  if (frmMain == this) frmMain = nullptr;
 }
 
 void TfrmMain::WireHandlers() {
@@ -92,10 +93,8 @@ void TfrmMain::FormCreate(QObject*) {
   StatusText = hb::Tr("TfrmMain", "起動中...");
   hb::ProcessPending();
 
-  // 5. White to start with; this first refresh attaches the change handlers.
-  SetColors(255, 255, 255);
-  hb::ProcessPending();
-  // 6. Nothing is left pending: colours travel as values.
+  // 5-6. White to start with: set when the controls are made (below), as
+  // nothing is left pending, colours travelling as values.
 
   // 7-8. The palette plug-in files beside the executable, each loaded as it is found.
   StatusText = hb::Tr("TfrmMain", "HBファイル検索中...");
@@ -109,18 +108,30 @@ void TfrmMain::FormCreate(QObject*) {
     FindFile1->FolderName = folder;
     FindFile1->Execute();
   }
-  IndexPaletteNames();
   hb::ProcessPending();
 
   // 9. The kept colours, from the settings file.
   StatusText = hb::Tr("TfrmMain", "キープデータ読み込み...");
-  ReadKeepSettings();
+  const std::vector<std::string> keepTexts = ReadKeepSettings();
 
   // 10. The last status stays half a second. This window is hidden all the
-  // while: its chart (11) is painted and its first paint prepared during
-  // the pause, which ends on a window ready to show.
+  // while: what the user will see is made during the pause, which ends on a
+  // window ready to show. Before it only the files are read, so that the
+  // window comes up sooner.
   StatusText = hb::Tr("TfrmMain", "設定完了...");
   const auto pauseEnd = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
+  CreateControls();
+  // 5. This first refresh attaches the change handlers; the palettes are
+  // indexed for the colour's nearest name, and the kept colours shown.
+  SetColors(255, 255, 255);
+  IndexPaletteNames();
+  AddKeepColors(keepTexts);
+  // The scheme row's first rebuild, which the refresh left to the timer:
+  // done now, while nothing shows.
+  if (timOptionPanel->Enabled()) timOptionPanelTimer(timOptionPanel);
+  // What the new controls posted to themselves (their layouts); the splash's
+  // timer waits for the end of the pause.
+  QCoreApplication::sendPostedEvents();
 
   // 11. The HSV chart, painted once.
   THSVColorChart::DrawChart(imgHSV);

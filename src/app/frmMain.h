@@ -52,6 +52,7 @@ class TVisionSimulation;
 enum class TColorVision;
 class TSwatchKeys;
 class TColorDescription;
+class TFoundPalettes;
 struct THSVColor;
 } // namespace hb
 
@@ -310,6 +311,9 @@ class TfrmMain : public hb::TForm {
   hb::TTimer* timHistory = nullptr;
 
  private:
+  // Every control and each feature's class: made while start-up pauses, after
+  // the files were read (frmMain.cpp).
+  void CreateControls();
   // Layout (frmMainLayout.cpp).
   void CreateToolbar();
   void CreateColorView();
@@ -334,11 +338,16 @@ class TfrmMain : public hb::TForm {
   void WireKeep();
   void WireNearestName();
   void WireVision();
-  void ReadKeepSettings();
+  // The search for palette files and the palettes it reads (frmMainPalettes.cpp).
+  void CreatePaletteSearch();
+  // The kept colours' texts in the settings file, and their swatches.
+  std::vector<std::string> ReadKeepSettings() const;
+  void AddKeepColors(const std::vector<std::string>& Texts);
   void PrepareFirstPaint();
   void WireKeys();
   void NameForAccessibility();
 
+  std::unique_ptr<hb::TFoundPalettes> foundPalettes_;  // until the side panel takes them
   hb::TKeepList* keepList_ = nullptr;
   hb::TColorHistory* history_ = nullptr;
   int keepGrid_ = -1;    // SwatchKeys' grids that rebuild under the focus

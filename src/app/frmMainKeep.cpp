@@ -8,6 +8,7 @@
 #include "app/frmMain.h"
 #include "collections/ColorHistory.h"
 #include "collections/KeepList.h"
+#include "collections/KeepSettings.h"
 #include "settings/AppPaths.h"
 #include "settings/IniFile.h"
 #include "platform/MessageBoxes.h"
@@ -31,7 +32,11 @@ void TfrmMain::WireKeep() {
 
 // Beside the executable while its folder is writable; else the user's own
 // file, or a default beside the executable until the user has one.
-void TfrmMain::ReadKeepSettings() { keepList_->ReadSettings(hb::CurrentProgramFolders().settingsRead); }
+std::vector<std::string> TfrmMain::ReadKeepSettings() const {
+  return hb::ReadKeepTexts(hb::TIniFile(hb::CurrentProgramFolders().settingsRead));
+}
+
+void TfrmMain::AddKeepColors(const std::vector<std::string>& Texts) { keepList_->AddAll(Texts); }
 
 const std::vector<TPictureButton*>& TfrmMain::KeepButtons() const { return keepList_->Buttons(); }
 

@@ -75,6 +75,10 @@ QScrollArea* MakeScrollBox(QWidget* parent, QRect bounds, TPanel* inner, QSize i
   box->viewport()->setPalette(p);
   inner->resize(innerSize);
   box->setWidget(inner);
+  // The viewport sized now: a hidden box is laid out only when first shown,
+  // and the views' swatches are arranged for it before that.
+  QEvent layout(QEvent::LayoutRequest);
+  QCoreApplication::sendEvent(box, &layout);
   return box;
 }
 

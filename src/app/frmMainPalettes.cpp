@@ -7,8 +7,9 @@
 #include "collections/SidePanel.h"
 #include "color/CurrentColor.h"
 #include "support/FindFile.h"
+#include "support/ProcessPending.h"
 
-void TfrmMain::WirePalettes() {
+void TfrmMain::CreatePaletteSearch() {
   // The search component as the form stores it; start-up sets its folder and mask.
   FindFile1 = new TFindFile(this);
   FindFile1->IsFindSub = false;
@@ -16,11 +17,20 @@ void TfrmMain::WirePalettes() {
   FindFile1->CheckTimeKind = tmLastWrite;
   FindFile1->OnFind = [this](const std::string& FileName, const std::string& Path, TSearchRec Search,
                              bool& Cancel) { FindFile1Find(FileName, Path, Search, Cancel); };
+  // Each file is read as it is found, the splash telling which; the side
+  // panel, made later, takes the palettes.
+  foundPalettes_ = std::make_unique<hb::TFoundPalettes>([this](const std::string& status) {
+    StatusText = status;
+    hb::ProcessPending();
+  });
+}
+
+void TfrmMain::WirePalettes() {
   SidePanel = new hb::TSidePanel(
       this,
       {this, cmbPalletSelect, pnlKeepBase, scbKeepWork, scbPalletWork, pnlPallet, scbHistoryWork, pnlHistory,
        StatusProgressBar1},
-      *Swatches, [this](const std::string& status) { StatusText = status; },
+      *Swatches, std::move(foundPalettes_->List),
       [this](bool down, Qt::KeyboardModifiers modifiers, QPoint global) {
         bool handled = false;
         if (down)
@@ -31,10 +41,12 @@ void TfrmMain::WirePalettes() {
       [this](const std::string& notice) { CurrentColor->ShowNotice(notice); });
   // A choice of the user, also of the item already chosen (which rebuilds it).
   connect(cmbPalletSelect, &QComboBox::activated, this, [this] { cmbPalletSelectChange(cmbPalletSelect); });
+  foundPalettes_.reset();
 }
 
 void TfrmMain::FindFile1Find(const std::string& FileName, const std::string& Path, TSearchRec, bool&) {
-  SidePanel->AddPalette(FileName, Path);
+  // Only the start-up search reads palettes; the list is fixed once the side panel has it.
+  if (foundPalettes_) foundPalettes_->Add(FileName, Path);
 }
 
 void TfrmMain::cmbPalletSelectChange(QObject*) { SidePanel->SelectChange(); }

@@ -250,8 +250,9 @@ void TKeepList::Clear(bool showProgress) {
   pages_.Clear();
 }
 
-void TKeepList::ReadSettings(const std::string& path) {
-  const std::vector<std::string> texts = ReadKeepTexts(TIniFile(path));
+void TKeepList::ReadSettings(const std::string& path) { AddAll(ReadKeepTexts(TIniFile(path))); }
+
+void TKeepList::AddAll(const std::vector<std::string>& texts) {
   OutOfSight hidden(c_.pnlKeep);
   {
     BulkAdd bulk(bulk_);

@@ -62,8 +62,10 @@ class TKeepList : public QObject {
   // Asks, then deletes every kept colour.
   void ClearAll();
 
-  // The start-up read of the settings file.
+  // The start-up read of the settings file: its texts (ReadKeepTexts), then
+  // their swatches, made out of sight and placed once.
   void ReadSettings(const std::string& path);
+  void AddAll(const std::vector<std::string>& texts);
   // Writes the list to the settings file as one replacement. Throws
   // IniWriteError; the file and the list are then unchanged.
   void WriteSettings(const std::string& path) const;

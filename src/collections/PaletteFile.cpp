@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "collections/GimpPalette.h"
 #include "settings/IniDocument.h"
@@ -88,6 +89,12 @@ std::string PaletteNameOf(const std::string& FileName) {
 bool TPaletteFolders::Accept(const std::string& FileName, const std::string& Path) {
   const auto [it, added] = firstFolder_.emplace(PaletteNameOf(FileName), Path);
   return added || it->second == Path;
+}
+
+TFoundPalettes::TFoundPalettes(ReportFn Report) : report_(std::move(Report)) {}
+
+void TFoundPalettes::Add(const std::string& FileName, const std::string& Path) {
+  if (folders_.Accept(FileName, Path)) AppendPalette(List, FileName, Path, report_);
 }
 
 namespace {

@@ -81,4 +81,20 @@ class TPaletteFolders {
   std::map<std::string, std::string> firstFolder_;
 };
 
+// The palettes a start-up search finds, each file read as it is found (see
+// AppendPalette for Report), one name from the first folder that gives it.
+class TFoundPalettes {
+ public:
+  using ReportFn = std::function<void(const std::string& Status)>;
+  explicit TFoundPalettes(ReportFn Report);
+  // One plug-in file found by the search.
+  void Add(const std::string& FileName, const std::string& Path);
+
+  std::vector<TPalletData> List;
+
+ private:
+  TPaletteFolders folders_;
+  ReportFn report_;
+};
+
 } // namespace hb

@@ -48,12 +48,12 @@ void WheelScrollBox(QScrollArea* Box, QPoint MousePos, bool Down) {
   bar->setValue(bar->value() + (Down ? line : -line));
 }
 
-TSidePanel::TSidePanel(QObject* parent, const Controls& controls, const TSwatches& swatches, StatusFn status,
-                       WheelFn wheel, NoticeFn notice)
+TSidePanel::TSidePanel(QObject* parent, const Controls& controls, const TSwatches& swatches,
+                       std::vector<TPalletData> palettes, WheelFn wheel, NoticeFn notice)
     : QObject(parent),
+      PalletList(std::move(palettes)),
       c_(controls),
       swatches_(swatches),
-      status_(std::move(status)),
       wheel_(std::move(wheel)),
       notice_(std::move(notice)),
       pages_(c_.palette) {
@@ -65,14 +65,6 @@ TSidePanel::TSidePanel(QObject* parent, const Controls& controls, const TSwatche
 }
 
 TSidePanel::~TSidePanel() { qApp->removeEventFilter(this); }
-
-void TSidePanel::AddPalette(const std::string& FileName, const std::string& Path) {
-  if (!paletteFolders_.Accept(FileName, Path)) return;
-  AppendPalette(PalletList, FileName, Path, [this](const std::string& status) {
-    status_(status);
-    ProcessPending();
-  });
-}
 
 void TSidePanel::ListPalettes() {
   // Each item remembers its palette: two files (a.hb, a.HB) may give one name.

@@ -46,23 +46,20 @@ class TSidePanel : public QObject {
     QWidget* history;
     QProgressBar* progress;
   };
-  // status: the start-up step now running, as the splash shows it.
+  // palettes: those the start-up search found (TFoundPalettes).
   // wheel: one whole notch of the wheel over the window, down or up.
-  using StatusFn = std::function<void(const std::string& status)>;
   using WheelFn = std::function<void(bool down, Qt::KeyboardModifiers modifiers, QPoint global)>;
   // notice: what the view on show cannot show (an empty text when it shows all).
   using NoticeFn = std::function<void(const std::string& notice)>;
 
-  TSidePanel(QObject* parent, const Controls& controls, const TSwatches& swatches, StatusFn status, WheelFn wheel,
-             NoticeFn notice);
+  TSidePanel(QObject* parent, const Controls& controls, const TSwatches& swatches,
+             std::vector<TPalletData> palettes, WheelFn wheel, NoticeFn notice);
   ~TSidePanel() override;
 
   std::vector<TPalletData> PalletList;
   std::vector<TPictureButton*> PalletButtons;
   std::vector<QLabel*> PalletLabels;
 
-  // One plug-in file found by the start-up search.
-  void AddPalette(const std::string& FileName, const std::string& Path);
   // Adds every palette's name to the selector, after its two fixed items.
   void ListPalettes();
 
@@ -85,10 +82,8 @@ class TSidePanel : public QObject {
 
   Controls c_;
   const TSwatches& swatches_;
-  StatusFn status_;
   WheelFn wheel_;
   NoticeFn notice_;
-  TPaletteFolders paletteFolders_;  // which folder gave each palette name
   TSwatchPages pages_;            // the palette view's pages of rows
   int wheelRemainder_ = 0;  // eighths of a degree not yet making a notch
 };
