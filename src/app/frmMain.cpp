@@ -82,9 +82,8 @@ void TfrmMain::WireHandlers() {
 // ---- Start-up ---------------------------------------------------------------
 
 void TfrmMain::FormCreate(QObject*) {
-  // 1. The eyedropper cursor, hot spot at the dropper's tip.
-  hb::RegisterScreenCursor(hb::crEyedropper,
-                           QCursor(QPixmap(QStringLiteral(":/cursor-eyedropper.png")), 11, 20));
+  // 1. The eyedropper cursor: registered in the pause below, as nothing can
+  // use it before the window shows.
   // 2. Hints at once, for up to thirty seconds.
   hb::SetHintTiming(0, 30000);
   // 3. cmdColorView needs nothing here: Qt paints every widget through a back buffer.
@@ -121,6 +120,9 @@ void TfrmMain::FormCreate(QObject*) {
   StatusText = hb::Tr("TfrmMain", "設定完了...");
   const auto pauseEnd = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
   CreateControls();
+  // 1. The eyedropper cursor, hot spot at the dropper's tip.
+  hb::RegisterScreenCursor(hb::crEyedropper,
+                           QCursor(QPixmap(QStringLiteral(":/cursor-eyedropper.png")), 11, 20));
   // 5. This first refresh attaches the change handlers; the palettes are
   // indexed for the colour's nearest name, and the kept colours shown.
   SetColors(255, 255, 255);

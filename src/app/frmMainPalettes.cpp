@@ -17,12 +17,13 @@ void TfrmMain::CreatePaletteSearch() {
   FindFile1->CheckTimeKind = tmLastWrite;
   FindFile1->OnFind = [this](const std::string& FileName, const std::string& Path, TSearchRec Search,
                              bool& Cancel) { FindFile1Find(FileName, Path, Search, Cancel); };
-  // Each file is read as it is found, the splash telling which; the side
-  // panel, made later, takes the palettes.
-  foundPalettes_ = std::make_unique<hb::TFoundPalettes>([this](const std::string& status) {
-    StatusText = status;
-    hb::ProcessPending();
-  });
+  // Each file is read as it is found, the splash telling which (its label
+  // follows every 10 ms); the side panel, made later, takes the palettes.
+  foundPalettes_ = std::make_unique<hb::TFoundPalettes>(
+      [this, pending = hb::TPacedPending(std::chrono::milliseconds(2))](const std::string& status) mutable {
+        StatusText = status;
+        pending();
+      });
 }
 
 void TfrmMain::WirePalettes() {

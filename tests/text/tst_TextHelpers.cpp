@@ -290,6 +290,23 @@ class TestTextHelpers : public QObject {
     QVERIFY(dueTimer);
   }
 
+  // The paced form runs at its first call, skips calls within the interval,
+  // and runs again once the interval has passed.
+  void pacedPendingRunsOncePerInterval() {
+    hb::TPacedPending pending(std::chrono::milliseconds(20));
+    int runs = 0;
+    auto post = [&] { QMetaObject::invokeMethod(this, [&] { ++runs; }, Qt::QueuedConnection); };
+    post();
+    pending();
+    QCOMPARE(runs, 1);
+    post();
+    pending();
+    QCOMPARE(runs, 1);
+    QThread::msleep(30);
+    pending();
+    QCOMPARE(runs, 2);
+  }
+
   // The linear searches against the literal definitions, on short texts full
   // of lead bytes, trail bytes and backslashes.
   void randomAgainstLiteral() {
