@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
   // fontconfig starts on a second thread while this one connects to the
   // display; the windows' font is then looked up there while this one makes
   // and paints the splash, which needs no font.
-  auto fontConfig = std::async(std::launch::async, hb::LoadFontConfig);
+  auto fontConfig = hb::StartFontConfig();
   // 1. Past the options above, the command line names at most a palette file.
   QApplication app(argc, argv);
   std::thread fontLookup([&fontConfig] {

@@ -2,6 +2,8 @@
 // fontconfig's start: reading its configuration files and font caches, most
 // of what the first font look-up costs, done ahead of Qt.
 
+#include <future>
+
 namespace hb {
 
 // Loads fontconfig's configuration and fonts, once; any thread may call it.
@@ -9,5 +11,10 @@ namespace hb {
 // before Qt first asks for a font: two threads loading at once would each
 // load everything.
 void LoadFontConfig();
+
+// LoadFontConfig on a thread of its own, at a lower priority than the
+// caller's: it runs beside the connection to the display and the splash,
+// which should not wait for it. Ready when the future is.
+std::future<void> StartFontConfig();
 
 } // namespace hb
