@@ -138,6 +138,9 @@ void TfrmMain::FormCreate(QObject*) {
   // 11. The HSV chart, painted once.
   THSVColorChart::DrawChart(imgHSV);
   PrepareFirstPaint();
+  // Messages run once the splash's label (which follows every 10 ms) is due:
+  // it shows this last status through the rest of the pause.
+  hb::ProcessPending();
   std::this_thread::sleep_until(pauseEnd);
   hb::ProcessPending();
 
