@@ -3,19 +3,25 @@
 // uncompressed, they are used in place, with nothing to decode.
 // Layout (native byte order): "HBRP", width, height, QImage::Format, bytes per
 // line, each a 32-bit unsigned integer; then the rows.
-// Usage: make_raw_picture <picture.png> <output>
+// Usage: make_raw_picture <picture.png> <output> [size]
+// With a size, the picture is first scaled smoothly to fit size x size.
 
 #include <QFile>
 #include <QImage>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: %s <picture.png> <output>\n", argv[0]);
+  if (argc != 3 && argc != 4) {
+    std::fprintf(stderr, "usage: %s <picture.png> <output> [size]\n", argv[0]);
     return 2;
   }
-  const QImage image(QString::fromLocal8Bit(argv[1]));
+  QImage image(QString::fromLocal8Bit(argv[1]));
+  if (argc == 4 && !image.isNull()) {
+    const int size = std::atoi(argv[3]);
+    image = image.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  }
   if (image.isNull() || image.depth() != 32) {
     std::fprintf(stderr, "%s: not a 32-bit picture once read\n", argv[1]);
     return 1;

@@ -86,7 +86,10 @@ int main(int argc, char** argv) {
     hb::WindowFont();
   });
   hb::InstallAppStyle();
-  QApplication::setWindowIcon(QIcon(QPixmap::fromImage(hb::RawPicture(QStringLiteral(":/icon.raw")))));
+  QIcon icon;
+  for (const char* size : {"32", "64", "128"})
+    icon.addPixmap(QPixmap::fromImage(hb::RawPicture(QStringLiteral(":/icon-%1.raw").arg(QLatin1String(size)))));
+  QApplication::setWindowIcon(icon);
 
   // 2. The splash is painted before anything else runs, the fonts included:
   // its picture needs none, and its status line is empty until the main

@@ -70,7 +70,9 @@ class TestControlPainting : public QObject {
     QTest::addColumn<QString>("png");
     QTest::addColumn<QSize>("size");
     QTest::newRow("splash") << ":/splash.raw" << ":/splash.png" << QSize(400, 200);
-    QTest::newRow("window icon") << ":/icon.raw" << ":/icon.png" << QSize(256, 256);
+    QTest::newRow("window icon, 32") << ":/icon-32.raw" << ":/icon-32.png" << QSize(32, 32);
+    QTest::newRow("window icon, 64") << ":/icon-64.raw" << "" << QSize(64, 64);
+    QTest::newRow("window icon, 128") << ":/icon-128.raw" << "" << QSize(128, 128);
     QTest::newRow("a PNG is no raw picture") << ":/splash.png" << "" << QSize(0, 0);
     QTest::newRow("missing") << ":/none.raw" << "" << QSize(0, 0);
   }
