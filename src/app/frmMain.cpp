@@ -131,15 +131,13 @@ void TfrmMain::FormCreate(QObject*) {
   // The scheme row's first rebuild, which the refresh left to the timer:
   // done now, while nothing shows.
   if (timOptionPanel->Enabled()) timOptionPanelTimer(timOptionPanel);
-  // What the new controls posted to themselves (their layouts); the splash's
-  // timer waits for the end of the pause.
-  QCoreApplication::sendPostedEvents();
 
   // 11. The HSV chart, painted once.
   THSVColorChart::DrawChart(imgHSV);
   PrepareFirstPaint();
   // Messages run once the splash's label (which follows every 10 ms) is due:
-  // it shows this last status through the rest of the pause.
+  // it shows this last status through the rest of the pause, and the new
+  // controls get what they posted to themselves.
   hb::ProcessPending();
   std::this_thread::sleep_until(pauseEnd);
   hb::ProcessPending();

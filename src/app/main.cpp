@@ -87,8 +87,8 @@ int main(int argc, char** argv) {
   });
   hb::InstallAppStyle();
   QIcon icon;
-  for (const char* size : {"32", "64", "128"})
-    icon.addPixmap(QPixmap::fromImage(hb::RawPicture(QStringLiteral(":/icon-%1.raw").arg(QLatin1String(size)))));
+  for (int size : {32, 64, 128})
+    icon.addPixmap(QPixmap::fromImage(hb::RawPicture(QStringLiteral(":/icon-%1.raw").arg(size))));
   QApplication::setWindowIcon(icon);
 
   // 2. The splash is painted before anything else runs, the fonts included:
