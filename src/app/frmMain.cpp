@@ -5,6 +5,7 @@
 #include "app/frmMain.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QScreen>
@@ -160,12 +161,21 @@ void TfrmMain::FormCreate(QObject*) {
 }
 
 void TfrmMain::PrepareFirstPaint() {
-  // Drawn once off the screen, every caption's glyphs are in the font
-  // engines' caches and every control is polished; the native window is
-  // made but not mapped.
-  QImage scratch(size(), QImage::Format_RGB32);
-  render(&scratch);
+  // Drawn once off the screen, every control is polished and laid out and
+  // every caption's glyphs are in the font engines' caches.
+  {
+    QImage scratch(size(), QImage::Format_RGB32);
+    render(&scratch);
+  }
+  // Then the native window, and its back buffer drawn in full: its memory is
+  // allocated and touched now, not when the window first shows.
   winId();
+  if (QBackingStore* store = backingStore()) {
+    store->resize(size());
+    store->beginPaint(QRegion(rect()));
+    render(store->paintDevice());
+    store->endPaint();
+  }
 }
 
 // ---- Toolbar commands -------------------------------------------------------
