@@ -27,11 +27,13 @@
 TfrmMain* frmMain = nullptr;
 
 
-TfrmMain::TfrmMain(QWidget* parent) : hb::TForm(parent) {
+TfrmMain::TfrmMain(QWidget* parent, std::function<void()> awaitWindowFont)
+    : hb::TForm(parent), awaitWindowFont_(std::move(awaitWindowFont)) {
   frmMain = this;
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QStringLiteral("Huebrook"));
-  SetFixedFrame(QSize(672, 671), hb::TFrame::Minimizable);
+  // Its font is set when its controls are made, in start-up's pause.
+  SetFixedFrame(QSize(672, 671), hb::TFrame::Minimizable, false);
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect area = screen->availableGeometry();
     move(area.center() - QPoint(width() / 2, height() / 2));
@@ -120,6 +122,8 @@ void TfrmMain::FormCreate(QObject*) {
   // window comes up sooner.
   StatusText = hb::Tr("TfrmMain", "設定完了...");
   const auto pauseEnd = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
+  if (awaitWindowFont_) awaitWindowFont_();
+  setFont(hb::WindowFont());
   CreateControls();
   // 1. The eyedropper cursor, hot spot at the dropper's tip.
   hb::RegisterScreenCursor(hb::crEyedropper,

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -59,7 +60,9 @@ struct THSVColor;
 class TfrmMain : public hb::TForm {
   Q_OBJECT
  public:
-  explicit TfrmMain(QWidget* parent = nullptr);
+  // awaitWindowFont, when given, waits until the windows' font is ready
+  // (main.cpp looks it up on another thread); the controls are made after it.
+  explicit TfrmMain(QWidget* parent = nullptr, std::function<void()> awaitWindowFont = {});
   ~TfrmMain() override;
 
   // ---- Start-up and toolbar commands (frmMain.cpp) ----------------------------
@@ -347,6 +350,7 @@ class TfrmMain : public hb::TForm {
   void WireKeys();
   void NameForAccessibility();
 
+  std::function<void()> awaitWindowFont_;
   std::unique_ptr<hb::TFoundPalettes> foundPalettes_;  // until the side panel takes them
   hb::TKeepList* keepList_ = nullptr;
   hb::TColorHistory* history_ = nullptr;

@@ -13,8 +13,8 @@ TfrmSplash::TfrmSplash(QWidget* parent) : hb::TForm(parent) {
   frmSplash = this;
   setObjectName(QStringLiteral("frmSplash"));
   setWindowTitle(QStringLiteral("Huebrook"));
-  // Its status line takes the application's font, set once the picture is
-  // on the screen (main.cpp).
+  // Its status line takes the application's font, looked up once the
+  // picture is on the screen (main.cpp).
   SetFixedFrame(QSize(398, 195), hb::TFrame::Bare, false);
   QPalette p = palette();
   p.setColor(QPalette::Window, Qt::white);
@@ -47,6 +47,7 @@ void TfrmSplash::Timer1Timer(QObject*) {
   if (!frmMain) return;
   const QString text = QString::fromStdString(frmMain->StatusText);
   if (lblStatus->text() == text) return;
+  if (AwaitFont) AwaitFont();
   lblStatus->setText(text);
   lblStatus->repaint();
 }

@@ -3,6 +3,7 @@
 // main window is being made, then goes away.
 
 #include <QWidget>
+#include <functional>
 
 #include "support/Controls.h"
 
@@ -15,6 +16,8 @@ class TfrmSplash : public hb::TForm {
 
   QLabel* lblStatus = nullptr;
   hb::TTimer* Timer1 = nullptr;
+  // When set, waits until the font its status line is drawn in is ready.
+  std::function<void()> AwaitFont;
 
   void FormShow(QObject* Sender) override;
   void Timer1Timer(QObject* Sender);

@@ -75,16 +75,8 @@ int main(int argc, char** argv) {
     case hb::TCommandLine::Mode::Window: break;
   }
 
-  // fontconfig starts on a second thread while this one connects to the
-  // display; the windows' font is then looked up there while this one makes
-  // and paints the splash, which needs no font.
-  auto fontConfig = hb::StartFontConfig();
   // 1. Past the options above, the command line names at most a palette file.
   QApplication app(argc, argv);
-  std::thread fontLookup([&fontConfig] {
-    fontConfig.wait();
-    hb::WindowFont();
-  });
   hb::InstallAppStyle();
   QIcon icon;
   for (int size : {32, 64, 128})
@@ -99,11 +91,27 @@ int main(int argc, char** argv) {
   QCoreApplication::processEvents();
   splash->repaint();
 
-  // Menus, hints and message boxes are windows of their own: give them the
-  // windows' font too, rather than a second Japanese font of the desktop's.
-  // The splash, which has no font of its own, takes it here.
-  QApplication::setFont(hb::WindowFont());
-  fontLookup.join();
+  // The windows' font is looked up on other threads (fontconfig's loading at
+  // a lower priority) while this one reads the files; the first text drawn
+  // waits for it: the splash's status line, or the main window's controls,
+  // made in the splash's pause. Started only now, it leaves both cores to
+  // the display's connection and the splash.
+  auto fontConfig = hb::StartFontConfig();
+  std::thread fontLookup([&fontConfig] {
+    fontConfig.wait();
+    hb::WindowFont();
+  });
+  bool fontSet = false;
+  const auto useWindowFont = [&fontLookup, &fontSet] {
+    if (fontSet) return;
+    fontSet = true;
+    fontLookup.join();
+    // Menus, hints and message boxes are windows of their own: give them the
+    // windows' font too, rather than a second Japanese font of the desktop's.
+    // The splash has no font of its own either.
+    QApplication::setFont(hb::WindowFont());
+  };
+  splash->AwaitFont = useWindowFont;
   // The interface's language, Qt's own texts (file dialogs, edit menus) with it.
   hb::InstallTranslations(language);
 
@@ -113,7 +121,8 @@ int main(int argc, char** argv) {
   // 4. The main window first: its creation runs the start-up sequence. The
   // version dialog and the palette editor are made when first opened
   // (TfrmMain::VersionWindow, EditorWindow).
-  auto* mainWindow = new TfrmMain;
+  auto* mainWindow = new TfrmMain(nullptr, useWindowFont);
+  useWindowFont();  // already done, unless nothing drew text
   mainWindow->AttachStillCapture(new TfrmCaption(mainWindow));
 
   // 5.

@@ -57,6 +57,10 @@ class TestFrmMain : public QObject {
   QLabel* splashLabel = nullptr;
   QElapsedTimer sinceStart;
   qint64 lastTextShownMs = -1, windowMadeMs = -1;  // the last status first painted; the window made
+  // The font looked up beside start-up: awaited before the splash draws a
+  // status, and before the main window makes its controls.
+  int splashFontWaits = 0;
+  bool textBeforeFont = false, controlsBeforeFont = true;
 
   // Records each text the splash label paints.
   bool eventFilter(QObject* watched, QEvent* event) override {
@@ -64,6 +68,7 @@ class TestFrmMain : public QObject {
       const QString text = splashLabel->text();
       if (!text.isEmpty() && (splashTexts.isEmpty() || splashTexts.last() != text)) {
         splashTexts << text;
+        if (splashFontWaits == 0) textBeforeFont = true;
         lastTextShownMs = sinceStart.elapsed();
       }
     }
@@ -109,8 +114,9 @@ class TestFrmMain : public QObject {
     splash->show();
     splash->lblStatus->installEventFilter(this);
     splashLabel = splash->lblStatus;
+    splash->AwaitFont = [this] { ++splashFontWaits; };
     sinceStart.start();
-    w = new TfrmMain;
+    w = new TfrmMain(nullptr, [this] { controlsBeforeFont = frmMain->cmbPalletSelect != nullptr; });
     windowMadeMs = sinceStart.elapsed();
     splashLabel = nullptr;
     splash->close();
@@ -135,6 +141,8 @@ class TestFrmMain : public QObject {
       last = at;
     }
     QCOMPARE(splashTexts.last(), order.last());
+    QVERIFY(!textBeforeFont);
+    QVERIFY(!controlsBeforeFont);
     // It shows through the half-second pause, not only as the pause ends.
     QVERIFY2(windowMadeMs - lastTextShownMs >= 100, qPrintable(QString::number(windowMadeMs - lastTextShownMs)));
   }
