@@ -122,7 +122,7 @@ int main(int argc, char** argv) {
   // version dialog and the palette editor are made when first opened
   // (TfrmMain::VersionWindow, EditorWindow).
   auto* mainWindow = new TfrmMain(nullptr, useWindowFont);
-  useWindowFont();  // already done, unless nothing drew text
+  useWindowFont();  // done already; the look-up's thread is joined by now at the latest
   mainWindow->AttachStillCapture(new TfrmCaption(mainWindow));
 
   // 5.

@@ -13,8 +13,8 @@ namespace hb {
 void LoadFontConfig();
 
 // LoadFontConfig on a thread of its own, at a lower priority than the
-// caller's: it runs beside the connection to the display and the splash,
-// which should not wait for it. Ready when the future is.
+// caller's, which goes on with work that needs no font. Ready when the
+// future is.
 std::future<void> StartFontConfig();
 
 } // namespace hb

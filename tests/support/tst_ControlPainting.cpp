@@ -167,6 +167,24 @@ class TestControlPainting : public QObject {
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
   }
 
+  // The etched frame gives the pixels of two plain outlines.
+  void groupBoxFrameLikePlainOutlines() {
+    hb::TGroupBox box(nullptr, QString());
+    box.resize(200, 120);
+    QImage plain = Render(box);
+    {
+      QPainter p(&plain);
+      p.fillRect(box.rect(), box.palette().window());
+      const int lineY = QFontMetrics(box.font()).height() / 2;
+      p.setPen(box.palette().color(QPalette::Mid));
+      p.drawRect(QRect(0, lineY, 198, 118 - lineY));
+      p.setPen(box.palette().color(QPalette::Light));
+      p.drawRect(QRect(1, lineY + 1, 198, 118 - lineY));
+    }
+    const QString difference = FirstDifference(Render(box), plain, QRegion(box.rect()));
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+  }
+
   // The bevel's two frames: the top and left edges in one colour, the bottom
   // and right ones, drawn after, in the other, so they win at two corners.
   void bevelEdges_data() {
