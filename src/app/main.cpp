@@ -83,6 +83,11 @@ int main(int argc, char** argv) {
     icon.addPixmap(QPixmap::fromImage(hb::RawPicture(QStringLiteral(":/icon-%1.raw").arg(size))));
   QApplication::setWindowIcon(icon);
 
+  // The interface's language, Qt's own texts (file dialogs, edit menus) with
+  // it. Installed before the splash is made, which would otherwise be drawn
+  // again for the change.
+  hb::InstallTranslations(language);
+
   // 2. The splash is painted before anything else runs, the fonts included:
   // its picture needs none, and its status line is empty until the main
   // window is being made.
@@ -112,8 +117,6 @@ int main(int argc, char** argv) {
     QApplication::setFont(hb::WindowFont());
   };
   splash->AwaitFont = useWindowFont;
-  // The interface's language, Qt's own texts (file dialogs, edit menus) with it.
-  hb::InstallTranslations(language);
 
   // 3.
   QCoreApplication::setApplicationName(QStringLiteral("Huebrook"));
