@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <future>
@@ -128,10 +129,11 @@ int main(int argc, char** argv) {
   useWindowFont();  // done already; the look-up's thread is joined by now at the latest
   mainWindow->AttachStillCapture(new TfrmCaption(mainWindow));
 
-  // 5.
+  // 5. Freed once the main window has had time to show: destroying a
+  // window waits on the display, which should draw the main window first.
   splash->close();
-  delete splash;
   frmSplash = nullptr;
+  QTimer::singleShot(std::chrono::milliseconds(200), splash, &QObject::deleteLater);
 
   // 6.
   mainWindow->setAttribute(Qt::WA_DeleteOnClose);
