@@ -172,15 +172,14 @@ class TestControlPainting : public QObject {
     hb::TGroupBox box(nullptr, QString());
     box.resize(200, 120);
     QImage plain = Render(box);
-    {
-      QPainter p(&plain);
-      p.fillRect(box.rect(), box.palette().window());
-      const int lineY = QFontMetrics(box.font()).height() / 2;
-      p.setPen(box.palette().color(QPalette::Mid));
-      p.drawRect(QRect(0, lineY, 198, 118 - lineY));
-      p.setPen(box.palette().color(QPalette::Light));
-      p.drawRect(QRect(1, lineY + 1, 198, 118 - lineY));
-    }
+    QPainter p(&plain);
+    p.fillRect(box.rect(), box.palette().window());
+    const int lineY = QFontMetrics(box.font()).height() / 2;
+    p.setPen(box.palette().color(QPalette::Mid));
+    p.drawRect(QRect(0, lineY, 198, 118 - lineY));
+    p.setPen(box.palette().color(QPalette::Light));
+    p.drawRect(QRect(1, lineY + 1, 198, 118 - lineY));
+    p.end();
     const QString difference = FirstDifference(Render(box), plain, QRegion(box.rect()));
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
   }
