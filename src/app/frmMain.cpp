@@ -18,6 +18,7 @@
 #include "editor/frmEditor.h"  // the windows made on first use, freed with this one
 #include "platform/ScreenCursor.h"
 #include "platform/Shell.h"
+#include "platform/WindowPrefill.h"
 #include "settings/AppPaths.h"
 #include "support/FindFile.h"
 #include "support/ProcessPending.h"
@@ -172,13 +173,16 @@ void TfrmMain::PrepareFirstPaint() {
     render(&scratch);
   }
   // Then the native window, and its back buffer drawn in full: its memory is
-  // allocated and touched now, not when the window first shows.
+  // allocated and touched now, not when the window first shows. The display
+  // server is given the same picture to paint as it maps the window.
   winId();
   if (QBackingStore* store = backingStore()) {
     store->resize(size());
     store->beginPaint(QRegion(rect()));
     render(store->paintDevice());
     store->endPaint();
+    if (store->paintDevice()->devType() == QInternal::Image)
+      hb::PrefillWindow(windowHandle(), *static_cast<const QImage*>(store->paintDevice()));
   }
 }
 
