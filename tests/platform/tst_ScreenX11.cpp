@@ -11,6 +11,7 @@
 
 #include "platform/FakeScreen.h"
 #include "platform/ScreenX11.h"
+#include "platform/WindowPrefill.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -229,6 +230,26 @@ class TestScreenX11 : public QObject {
     QCOMPARE(uint(screen->PixelAt(QPoint(350, 239))), uint(Ref(10, 20, 30)));
     QCOMPARE(uint(screen->PixelAt(QPoint(300, 199))), uint(Ref(10, 20, 30)));
     QCOMPARE(screen->CursorPos(), QPoint(349, 239));
+  }
+
+  // A prefilled window shows its picture at map, though it never paints;
+  // after its first expose the picture is no longer its background.
+  void prefilledWindow() {
+    QWindow window;
+    window.setGeometry(600, 500, 80, 60);
+    QImage picture(80, 60, QImage::Format_ARGB32_Premultiplied);  // as a back buffer holds it
+    picture.fill(QColor(0x12, 0x34, 0x56));
+    hb::PrefillWindow(&window, picture);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(uint(screen->PixelAt(QPoint(640, 530))), uint(Ref(0x12, 0x34, 0x56)));
+    GC gc = XCreateGC(hand->d, window.winId(), 0, nullptr);
+    XSetForeground(hand->d, gc, 0x00FF00);
+    XFillRectangle(hand->d, window.winId(), gc, 0, 0, 80, 60);
+    XClearWindow(hand->d, window.winId());  // no background: left as drawn
+    XFreeGC(hand->d, gc);
+    XSync(hand->d, False);
+    QCOMPARE(uint(screen->PixelAt(QPoint(640, 530))), uint(Ref(0, 255, 0)));
   }
 
   void pixelOffScreen_data() {
