@@ -166,6 +166,11 @@ std::optional<std::string> Utf8ToCp932(std::string_view s) {
   out.reserve(s.size());
   std::size_t consumed = 0;
   if (!ToCp932().Convert(s, out, &consumed)) return std::nullopt;
+  // iconv also writes some characters in a look-alike's form (U+00AC as the
+  // full-width sign's 81 CA, U+2014 as U+2015's 81 5C, U+00A5 as the backslash),
+  // which reads back as the other character: those have no CP932 form.
+  bool ok = false;
+  if (Cp932ToUtf8(out, &ok) != s || !ok) return std::nullopt;
   return out;
 }
 

@@ -35,8 +35,8 @@ bool IsAscii(std::string_view s);
 // become U+FFFD; *ok (when given) tells whether every byte converted.
 std::string Cp932ToUtf8(std::string_view s, bool* ok = nullptr);
 
-// UTF-8 to CP932; nothing when some character has no CP932 form or the input
-// is not valid UTF-8.
+// UTF-8 to CP932; nothing when some character has no CP932 form that reads
+// back as that same character, or the input is not valid UTF-8.
 std::optional<std::string> Utf8ToCp932(std::string_view s);
 
 // CP932 to UTF-8 only when the UTF-8 converts back to exactly the same bytes:

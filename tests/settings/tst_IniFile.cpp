@@ -213,6 +213,9 @@ class TestIniFile : public QObject {
     QTest::newRow("bom kept") << QByteArray("\xEF\xBB\xBF[a]\n") << "a|k|ア" << bom << QByteArray("\xEF\xBB\xBF[a]\nk=ア\n");
     QTest::newRow("cp932 file takes emoji") << QByteArray("[\x83\x41]\nk=\x95\x5C\n") << "ア|j|\U0001F600" << bom
         << QByteArray("\xEF\xBB\xBF[ア]\nk=表\nj=\xF0\x9F\x98\x80\n");
+    // "¬" has only the full-width sign's form in CP932, which reads back as "￢".
+    QTest::newRow("cp932 file takes a key with no form of its own") << QByteArray("[\x83\x41]\nk=1\n") << "ア|¬|1" << bom
+        << QByteArray("\xEF\xBB\xBF[ア]\nk=1\n¬=1\n");
     // ﾂｱ in CP932 is C2 B1, which is also UTF-8 (±): kept as CP932 it would read back wrong.
     QTest::newRow("cp932 that reads as utf8") << QByteArray("[a]\n") << "a|k|ﾂｱ" << bom << QByteArray("\xEF\xBB\xBF[a]\nk=ﾂｱ\n");
   }

@@ -51,6 +51,9 @@ class TestCodePage : public QObject {
   void conversionFailures() {
     QVERIFY(!hb::Utf8ToCp932("emoji \xF0\x9F\x98\x80").has_value());
     QVERIFY(!hb::Utf8ToCp932("bad \xFF").has_value());
+    // Written in a look-alike's form, they would read back as another character.
+    for (const char* lookAlike : {"\xC2\xAC", "\xE2\x80\x94", "\xC2\xA5"})
+      QVERIFY2(!hb::Utf8ToCp932(lookAlike).has_value(), lookAlike);
     bool ok = true;
     // 0xA0 is no CP932 character; 0x81 0x20 is a lead byte with a bad partner.
     const std::string out = hb::Cp932ToUtf8("a\xA0" "b\x81 c", &ok);
