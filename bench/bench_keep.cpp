@@ -18,6 +18,8 @@
 #include "collections/KeepList.h"
 #include "color/Swatches.h"
 #include "collections/KeepColorText.h"
+#include "collections/KeepSettings.h"
+#include "settings/IniFile.h"
 #include "support/PictureButton.h"
 
 namespace {
@@ -55,11 +57,14 @@ void PaintNow() {
   QCoreApplication::processEvents();
 }
 
+// The settings file read and its swatches made, as start-up does.
+void ReadSettings(const std::string& path) { List().AddAll(hb::ReadKeepTexts(hb::TIniFile(path))); }
+
 // Start-up: the settings file read and the keep view built, all painted once.
 void BM_KeepViewFromSettings(benchmark::State& state) {
   const std::string path = SettingsWith(int(state.range(0)));
   for (auto _ : state) {
-    List().ReadSettings(path);
+    ReadSettings(path);
     PaintNow();
     state.PauseTiming();
     List().Clear();
@@ -74,7 +79,7 @@ BENCHMARK(BM_KeepViewFromSettings)->Arg(2500)->Arg(5000)->Arg(10000)->Unit(bench
 // Close: the whole keep section written as one replacement of the file.
 void BM_KeepWriteAtClose(benchmark::State& state) {
   const std::string path = SettingsWith(int(state.range(0)));
-  List().ReadSettings(path);
+  ReadSettings(path);
   for (auto _ : state) List().WriteSettings(path);
   List().Clear();
   state.SetComplexityN(state.range(0));
@@ -88,7 +93,7 @@ void BM_KeepDeleteOne(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     List().Clear();
-    List().ReadSettings(path);
+    ReadSettings(path);
     PaintNow();
     TPictureButton* target = List().Buttons()[List().Buttons().size() / 2];
     // The menu's target, as a right-button release sets it (without the menu).
@@ -108,7 +113,7 @@ BENCHMARK(BM_KeepDeleteOne)->Arg(2500)->Arg(5000)->Arg(10000)->Unit(benchmark::k
 // ones before it untouched, whatever the list's length.
 void BM_KeepAddOne(benchmark::State& state) {
   const std::string path = SettingsWith(int(state.range(0)));
-  List().ReadSettings(path);
+  ReadSettings(path);
   PaintNow();
   for (auto _ : state) {
     List().AddColor(QColor(255, 128, 0));

@@ -166,15 +166,11 @@ void TfrmMain::FormCreate(QObject*) {
 }
 
 void TfrmMain::PrepareFirstPaint() {
-  // Drawn once off the screen, every control is polished and laid out and
-  // every caption's glyphs are in the font engines' caches.
-  {
-    QImage scratch(size(), QImage::Format_RGB32);
-    render(&scratch);
-  }
-  // Then the native window, and its back buffer drawn in full: its memory is
-  // allocated and touched now, not when the window first shows. The display
-  // server is given the same picture to paint as it maps the window.
+  // The native window, and its back buffer drawn in full: every control is
+  // polished and laid out, every caption's glyphs are in the font engines'
+  // caches, and the buffer's memory is allocated and touched now, not when
+  // the window first shows. The display server is given the same picture to
+  // paint as it maps the window.
   winId();
   if (QBackingStore* store = backingStore()) {
     store->resize(size());

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <future>
-#include <thread>
 
 #include "app/AppStyle.h"
 #include "app/Translations.h"
@@ -97,21 +96,17 @@ int main(int argc, char** argv) {
   QCoreApplication::processEvents();
   splash->repaint();
 
-  // The windows' font is looked up on other threads (fontconfig's loading at
-  // a lower priority) while this one reads the files; the first text drawn
-  // waits for it: the splash's status line, or the main window's controls,
-  // made in the splash's pause. Started only now, it leaves both cores to
-  // the display's connection and the splash.
-  auto fontConfig = hb::StartFontConfig();
-  std::thread fontLookup([&fontConfig] {
-    fontConfig.wait();
-    hb::WindowFont();
-  });
+  // The windows' font is looked up on another thread (fontconfig's loading
+  // first, at a lower priority) while this one reads the files; the first
+  // text drawn waits for it: the splash's status line, or the main window's
+  // controls, made in the splash's pause. Started only now, it leaves both
+  // cores to the display's connection and the splash.
+  const std::future<void> fontLookup = hb::StartFontConfig([] { hb::WindowFont(); });
   bool fontSet = false;
   const auto useWindowFont = [&fontLookup, &fontSet] {
     if (fontSet) return;
     fontSet = true;
-    fontLookup.join();
+    fontLookup.wait();
     // Menus, hints and message boxes are windows of their own: give them the
     // windows' font too, rather than a second Japanese font of the desktop's.
     // The splash has no font of its own either.
@@ -126,7 +121,6 @@ int main(int argc, char** argv) {
   // version dialog and the palette editor are made when first opened
   // (TfrmMain::VersionWindow, EditorWindow).
   auto* mainWindow = new TfrmMain(nullptr, useWindowFont);
-  useWindowFont();  // done already; the look-up's thread is joined by now at the latest
   mainWindow->AttachStillCapture(new TfrmCaption(mainWindow));
 
   // 5. Freed once the main window has had time to show: destroying a

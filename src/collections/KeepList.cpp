@@ -250,8 +250,6 @@ void TKeepList::Clear(bool showProgress) {
   pages_.Clear();
 }
 
-void TKeepList::ReadSettings(const std::string& path) { AddAll(ReadKeepTexts(TIniFile(path))); }
-
 void TKeepList::AddAll(const std::vector<std::string>& texts) {
   OutOfSight hidden(c_.pnlKeep);
   {

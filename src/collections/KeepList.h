@@ -62,9 +62,8 @@ class TKeepList : public QObject {
   // Asks, then deletes every kept colour.
   void ClearAll();
 
-  // The start-up read of the settings file: its texts (ReadKeepTexts), then
-  // their swatches, made out of sight and placed once.
-  void ReadSettings(const std::string& path);
+  // The kept colours' texts read at start-up (ReadKeepTexts), as swatches
+  // made out of sight and placed once.
   void AddAll(const std::vector<std::string>& texts);
   // Writes the list to the settings file as one replacement. Throws
   // IniWriteError; the file and the list are then unchanged.

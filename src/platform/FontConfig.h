@@ -2,6 +2,7 @@
 // fontconfig's start: reading its configuration files and font caches, most
 // of what the first font look-up costs, done ahead of Qt.
 
+#include <functional>
 #include <future>
 
 namespace hb {
@@ -13,8 +14,8 @@ namespace hb {
 void LoadFontConfig();
 
 // LoadFontConfig on a thread of its own, at a lower priority than the
-// caller's, which goes on with work that needs no font. Ready when the
-// future is.
-std::future<void> StartFontConfig();
+// caller's, which goes on with work that needs no font; then, on the same
+// thread, whatever follows it (a font look-up). Ready when the future is.
+std::future<void> StartFontConfig(std::function<void()> then = {});
 
 } // namespace hb
