@@ -3,6 +3,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "support/Outline.h"
+
 namespace hb {
 
 TGroupBox::TGroupBox(QWidget* parent, const QString& caption) : QWidget(parent), caption_(caption) {}
@@ -24,17 +26,10 @@ void TGroupBox::paintEvent(QPaintEvent* event) {
   const QRegion& region = event->region();
   if ((caption_.isEmpty() || !region.intersects(captionBand)) && (region - QRegion(inside)).isEmpty()) return;
   QPainter painter(this);
-  // Etched: a shadow line with a light line inside and below it. Filled a
-  // line at a time rather than stroked: the stroker clips pixel by pixel
-  // against the children's holes, a quarter of the main window's drawing.
-  const auto outline = [&painter](const QRect& r, const QColor& colour) {
-    painter.fillRect(r.left(), r.top(), r.width(), 1, colour);
-    painter.fillRect(r.left(), r.bottom(), r.width(), 1, colour);
-    painter.fillRect(r.left(), r.top() + 1, 1, r.height() - 2, colour);
-    painter.fillRect(r.right(), r.top() + 1, 1, r.height() - 2, colour);
-  };
-  outline(frame, palette().color(QPalette::Mid));
-  outline(frame.adjusted(1, 1, 1, 1), palette().color(QPalette::Light));
+  // Etched: a shadow line with a light line inside and below it, filled
+  // rather than stroked (a quarter of the main window's drawing, stroked).
+  FillOutline(painter, frame, palette().color(QPalette::Mid));
+  FillOutline(painter, frame.adjusted(1, 1, 1, 1), palette().color(QPalette::Light));
   if (caption_.isEmpty()) return;
   const QRect textRect(8, 0, metrics.horizontalAdvance(caption_) + 4, metrics.height());
   if (!region.intersects(textRect)) return;

@@ -10,6 +10,8 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
+#include "support/Outline.h"
+
 TPictureButton::TPictureButton(QWidget* parent) : QAbstractButton(parent) {
   const QColor face = palette().color(QPalette::Button);
   color_ = face;
@@ -120,30 +122,23 @@ void TPictureButton::DrawBevel(QPainter& painter, QRect r, TButtonStyle style) c
   const QColor light = palette().color(QPalette::Light);
   const QColor shadow = palette().color(QPalette::Dark);
   const QColor dark = palette().color(QPalette::Shadow);
-  // One-pixel edges as filled rectangles: the same pixels as lines, at a
-  // fraction of the cost of the line rasteriser (swatches repaint every
-  // display frame while the eyedropper samples).
-  auto frame = [&painter](QRect f, const QColor& topLeft, const QColor& bottomRight) {
-    painter.fillRect(QRect(f.left(), f.top(), f.width(), 1), topLeft);
-    painter.fillRect(QRect(f.left(), f.top(), 1, f.height()), topLeft);
-    painter.fillRect(QRect(f.left(), f.bottom(), f.width(), 1), bottomRight);
-    painter.fillRect(QRect(f.right(), f.top(), 1, f.height()), bottomRight);
-  };
+  // Filled edges, not lines: swatches repaint every display frame while the
+  // eyedropper samples.
   switch (style) {
     case bsFlat:
       break;
     case bsRaised:
-      frame(r, light, dark);
-      frame(r.adjusted(1, 1, -1, -1), color_.lighter(115), shadow);
+      hb::FillOutline(painter, r, light, dark);
+      hb::FillOutline(painter, r.adjusted(1, 1, -1, -1), color_.lighter(115), shadow);
       break;
     case bsLowered:
-      frame(r, shadow, light);
-      frame(r.adjusted(1, 1, -1, -1), dark, color_);
+      hb::FillOutline(painter, r, shadow, light);
+      hb::FillOutline(painter, r.adjusted(1, 1, -1, -1), dark, color_);
       break;
     case bsGroove:
       // An etched line: shadow then light, both ways round.
-      frame(r, shadow, light);
-      frame(r.adjusted(1, 1, -1, -1), light, shadow);
+      hb::FillOutline(painter, r, shadow, light);
+      hb::FillOutline(painter, r.adjusted(1, 1, -1, -1), light, shadow);
       break;
   }
 }
@@ -187,14 +182,8 @@ void TPictureButton::paintEvent(QPaintEvent*) {
   }
   if (KeyboardFocus()) {
     // Two one-pixel rings over the bevel: black, then white inside it.
-    auto ring = [&painter](QRect f, const QColor& color) {
-      painter.fillRect(QRect(f.left(), f.top(), f.width(), 1), color);
-      painter.fillRect(QRect(f.left(), f.bottom(), f.width(), 1), color);
-      painter.fillRect(QRect(f.left(), f.top(), 1, f.height()), color);
-      painter.fillRect(QRect(f.right(), f.top(), 1, f.height()), color);
-    };
-    ring(r, Qt::black);
-    ring(r.adjusted(1, 1, -1, -1), Qt::white);
+    hb::FillOutline(painter, r, Qt::black);
+    hb::FillOutline(painter, r.adjusted(1, 1, -1, -1), Qt::white);
   } else if (focusFrame_ && hasFocus()) {
     QStyleOptionFocusRect option;
     option.initFrom(this);
